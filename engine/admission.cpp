@@ -1,0 +1,4 @@
+// QSO admission.
+#include "engine/admission.h"
+
+void AdmitQso(const QsoArgs& /*args*/) {}

@@ -1,0 +1,6 @@
+// The call check.
+#include "engine/call_check.h"
+
+int CheckCall(const CallCheckArgs& /*args*/) {
+    return CALL_NOT_SCORED;
+}

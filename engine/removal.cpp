@@ -1,0 +1,4 @@
+// QSO removal.
+#include "engine/removal.h"
+
+void RemoveQso(const QsoArgs& /*args*/) {}

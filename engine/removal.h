@@ -1,0 +1,6 @@
+// QSO removal (RemoveData0).
+#pragma once
+
+#include "engine/qso_args.h"
+
+void RemoveQso(const QsoArgs& args);

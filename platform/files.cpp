@@ -1,0 +1,93 @@
+// File operations built on the C library, the same on every platform.
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+bool WriteAll(const std::string& path, const std::string& bytes, const char* mode) {
+    UniqueFile file(std::fopen(path.c_str(), mode));
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const bool flushed = std::fflush(file.get()) == 0;
+    return written && flushed && std::fclose(file.release()) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFirstLineContaining(const std::string& path,
+                                                   const std::string& needle) {
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string line;
+    int c = 0;
+    bool more = true;
+    while (more) {
+        c = std::fgetc(file.get());
+        more = c != EOF;
+        if (more && c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.find(needle) != std::string::npos) {
+            return line;
+        }
+        line.clear();
+    }
+    return std::nullopt;
+}
+
+bool WriteNewFile(const std::string& path, const std::string& bytes) {
+    return WriteAll(path, bytes, "wb");
+}
+
+bool AppendToFile(const std::string& path, const std::string& bytes) {
+    return WriteAll(path, bytes, "ab");
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char chunk[4096];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+        bytes.append(chunk, got);
+    }
+    if (std::ferror(file.get())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::string ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp";
+    errno = 0;
+    if (!WriteAll(temporary, bytes, "wb")) {
+        std::string reason = errno != 0 ? std::strerror(errno) : "cannot write the file";
+        std::remove(temporary.c_str());
+        return reason;
+    }
+    std::string reason = RenameReplacing(temporary, path);
+    if (!reason.empty()) {
+        std::remove(temporary.c_str());
+    }
+    return reason;
+}

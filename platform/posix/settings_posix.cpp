@@ -1,0 +1,34 @@
+// Settings file access on POSIX systems through our own INI reader and writer.
+#include "platform/files.h"
+#include "platform/ini_text.h"
+#include "platform/settings.h"
+
+std::string SettingsFilePath() {
+    return JoinPath(JoinPath(CurrentDirectory(), kSettingsFolder), kSettingsFileName);
+}
+
+std::string ReadSetting(const std::string& key, const std::string& defaultValue) {
+    std::string value = defaultValue;
+    if (auto text = ReadWholeFile(SettingsFilePath())) {
+        if (auto found = FindIniValue(*text, kSettingsSection, key)) {
+            value = *found;
+        }
+    }
+    if (value.size() > kSettingsReadLimit) {
+        value.resize(kSettingsReadLimit);
+    }
+    return value;
+}
+
+bool WriteSetting(const std::string& key, const std::string& value) {
+    if (!EnsureFolder(JoinPath(CurrentDirectory(), kSettingsFolder))) {
+        return false;
+    }
+    const std::string path = SettingsFilePath();
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text && PathExists(path)) {
+        return false;  // never replace a settings file that we could not read
+    }
+    return ReplaceFileContents(path, SetIniValue(text.value_or(""), kSettingsSection, key, value))
+        .empty();
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test the plug-in.
+set -euo pipefail
+pkgs=(cmake g++ make clang clang-format libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+      g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
+      binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick hamradio-files python3)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
