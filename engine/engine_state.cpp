@@ -16,6 +16,7 @@ std::atomic<int> g_russianCaptions{0};
 std::atomic<int> g_extendedResults{0};
 
 int g_cabrilloRequested = 0;
+int32_t g_claimedScore = 0;
 std::string g_ownCall;
 std::string g_ownExchangeSuffix;
 std::string g_startYear;
@@ -37,6 +38,7 @@ void ResetEngineStateForTests() {
     g_russianCaptions = 0;
     g_extendedResults = 0;
     g_cabrilloRequested = 0;
+    g_claimedScore = 0;
     g_ownCall.clear();
     g_ownExchangeSuffix.clear();
     g_startYear.clear();

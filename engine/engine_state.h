@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -33,6 +34,8 @@ extern std::atomic<int> g_russianCaptions;
 extern std::atomic<int> g_extendedResults;
 
 extern int g_cabrilloRequested;
+// Score of the latest results summary; the Cabrillo writer's CLAIMED-SCORE.
+extern int32_t g_claimedScore;
 extern std::string g_ownCall;
 extern std::string g_ownExchangeSuffix;
 extern std::string g_startYear;
