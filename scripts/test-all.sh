@@ -26,6 +26,9 @@ run_preset native-tsan -L concurrency
 run_preset native-release
 run_preset win32
 
+echo "== fuzzers"
+bash scripts/run-fuzzers.sh "${FUZZ_SECONDS:-45}" || failed+=(fuzz)
+
 # Windows programs run under wine64 on a private display with a private prefix.
 export WINEDEBUG=-all
 if [ -z "${DISPLAY:-}" ]; then
