@@ -85,32 +85,3 @@ TEST(ColourFamily, LeavingRemovesOnlyTheLeavingChild) {
     parent.reset();
     EXPECT_EQ(orphan.FamilyParent(), nullptr);
 }
-
-TEST(ControlColourRules, DialogColoursEverythingButAdvancedEdits) {
-    const Colour text = MakeColour(20, 10, 255);
-    for (ControlKind kind : {ControlKind::MessageBox, ControlKind::Button, ControlKind::Dialog,
-                             ControlKind::ScrollBar, ControlKind::Static}) {
-        const DialogColourPlan plan = PlanDialogColour(kind, false, text);
-        EXPECT_FALSE(plan.keepDefault);
-        EXPECT_TRUE(plan.useOwnBrush);
-        EXPECT_EQ(plan.textColour, text);
-    }
-    for (ControlKind kind : {ControlKind::Edit, ControlKind::ListBox}) {
-        const DialogColourPlan plan = PlanDialogColour(kind, false, text);
-        EXPECT_FALSE(plan.keepDefault);
-        EXPECT_FALSE(plan.useOwnBrush);
-        EXPECT_EQ(plan.textColour, text);
-    }
-    EXPECT_TRUE(PlanDialogColour(ControlKind::Edit, true, text).keepDefault);
-}
-
-TEST(ControlColourRules, EditTextBackgroundIsTransparentOnlyForOne) {
-    const Colour yellow = MakeColour(255, 255, 0);
-    const EditColourPlan opaque = PlanEditColour(yellow, 0, MakeColour(255, 255, 255));
-    EXPECT_FALSE(opaque.transparent);
-    EXPECT_EQ(opaque.textBackground, yellow);
-    EXPECT_EQ(opaque.brushColour, MakeColour(255, 255, 255));
-    EXPECT_TRUE(PlanEditColour(kTransparentTextBackground, 0, 0).transparent);
-    // Black is an ordinary opaque colour, not "transparent".
-    EXPECT_FALSE(PlanEditColour(0, 0, 0).transparent);
-}

@@ -133,10 +133,3 @@ TEST(DrawnObject, LabelIsCentredOnOneLineAndRestoresTheTextColour) {
     EXPECT_EQ(empty.textColour, MakeColour(9, 9, 9));
     EXPECT_THAT(empty.Only("textout"), IsEmpty());
 }
-
-TEST(DrawnObject, ShapeKindOneIsTheOnlyEllipse) {
-    EXPECT_NE(dynamic_cast<DrawnEllipse*>(MakeDrawnShape(1).get()), nullptr);
-    for (int kind : {0, 2, -1}) {
-        EXPECT_NE(dynamic_cast<DrawnRect*>(MakeDrawnShape(kind).get()), nullptr) << kind;
-    }
-}
