@@ -1,0 +1,34 @@
+// An off-screen drawing surface: everything drawn on it lands in a memory bitmap that is copied
+// to the target in one block when the object ends. On a printer it draws straight through.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+class CMemDC {
+  public:
+    // Buffers unless the target is a printer. The target must outlive the object.
+    explicit CMemDC(HDC target);
+    // For callers that know whether they print (a print preview, for instance).
+    CMemDC(HDC target, bool printing);
+    ~CMemDC();
+    CMemDC(const CMemDC&) = delete;
+    CMemDC& operator=(const CMemDC&) = delete;
+
+    // Where to draw, in the target's own coordinates.
+    HDC dc() const { return m_buffering ? m_memory.get() : m_target; }
+    bool IsBuffering() const { return m_buffering; }
+    const RECT& Area() const { return m_area; }
+
+  private:
+    UniqueBitmap m_offscreenBitmap;
+    HGDIOBJ m_savedBitmap = nullptr;
+    HDC m_target;
+    RECT m_area{};
+    bool m_buffering = false;
+    UniqueMemDc m_memory;
+};
+
+// True for a printer's device context.
+bool IsPrinterDc(HDC dc);

@@ -1,0 +1,75 @@
+// The county grid window: the 42 Romanian county codes as elliptic owner-drawn buttons, the
+// counties worked on the current band recoloured. Lives on the status thread.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/win32/dialog.h"
+#include "platform/win32/unique_handle.h"
+#include "ui/controls/advanced_button.h"
+
+constexpr int kCountyCount = 42;
+
+struct CountyButton {
+    int id;
+    const char* code;
+};
+// The grid, row by row: each position's control id and county code (1017 is not used).
+extern const std::array<CountyButton, kCountyCount> kCountyButtons;
+
+constexpr Colour kUnworkedFace = MakeColour(0, 255, 0);
+constexpr Colour kUnworkedText = MakeColour(1, 1, 1);
+constexpr Colour kUnworkedDisabledText = MakeColour(128, 128, 128);
+constexpr Colour kWorkedFace = MakeColour(255, 0, 255);
+constexpr Colour kWorkedText = MakeColour(255, 255, 0);
+
+class YO_County : public Dialog {
+  public:
+    YO_County();
+    ~YO_County() override;
+
+    // Creates the modeless window from template 106 with no parent and shows it normally.
+    bool Open();
+    // Gives the worked look to every button whose code stands in the list (exact, case-sensitive;
+    // a code listed twice is marked once). Only adds: other buttons keep their look.
+    // Status thread.
+    void MarkWorkedCounties(const std::vector<std::string>& counties);
+    // Puts all 42 buttons back to the unworked look. Called on the host's thread by the QSO
+    // removal, before it posts its refresh request; it never waits for the status thread.
+    // The flags and colours are plain 32-bit stores and the buttons are only invalidated from
+    // here; a repaint request posted to the window then reaches the status thread's queue ahead
+    // of the removal's refresh request, so every button has been repainted unworked before that
+    // refresh marks the current band's counties again.
+    void ResetCountyMarks();
+    // Data exchange, fields to controls: each flag into its button's ticked state (invisible on
+    // owner-drawn buttons).
+    void UpdateControls();
+
+    bool IsWorked(int position) const {
+        return m_countyWorked[static_cast<size_t>(position)].load() != 0;
+    }
+    const CAdvancedButton& Button(int position) const {
+        return m_countyButtons[static_cast<size_t>(position)];
+    }
+
+  protected:
+    BOOL OnInitDialog() override;
+    // Enter does nothing.
+    void OnOK() override {}
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+  private:
+    void RepaintButtons();
+
+    UniqueBrush m_brush;
+    std::array<std::atomic<int32_t>, kCountyCount> m_countyWorked{};
+    std::array<CAdvancedButton, kCountyCount> m_countyButtons;
+    // The window as seen from the host's thread; cleared when the window goes.
+    std::atomic<HWND> m_window{nullptr};
+};
