@@ -18,6 +18,12 @@ char ToUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// A record is rejected when it broke a rule (m_invalid) or is a duplicate.
+void MarkDuplicate(CInfo& record, bool dupe) {
+    record.m_dupe = dupe ? 1 : 0;
+    record.m_rejected = (record.m_invalid != 0 || dupe) ? 1 : 0;
+}
+
 void NoteWorkedBand(const std::string& band) {
     if (std::find(g_workedBands.begin(), g_workedBands.end(), band) == g_workedBands.end()) {
         g_workedBands.push_back(band);
@@ -71,7 +77,13 @@ void AdmitQso(const QsoArgs& args) {
     record.m_freqKHz = args.frequencyHz / 1000;
 
     notes.judged = true;
-    notes.linePrefix = ReportLinePrefix(args);
+    // The line prefix is formatted only for a QSO that gets a finding.
+    const auto linePrefix = [&]() -> const std::string& {
+        if (notes.linePrefix.empty()) {
+            notes.linePrefix = ReportLinePrefix(args);
+        }
+        return notes.linePrefix;
+    };
 
     // Every failing basic rule flags the record; only the first one is reported.
     const bool bandAllowed = g_bandRules.Contains(args.band);
@@ -84,7 +96,7 @@ void AdmitQso(const QsoArgs& args) {
         const char* tail = !bandAllowed   ? kWrongBandTail
                            : !modeAllowed ? kWrongModeTail
                                           : kNoNumberTail;
-        notes.ruleFindings = ReportLine(notes.linePrefix, tail);
+        notes.ruleFindings = ReportLine(linePrefix(), tail);
     }
 
     NoteWorkedBand(args.band);
@@ -96,30 +108,36 @@ void AdmitQso(const QsoArgs& args) {
         } else if (notes.passesBasicRules) {
             record.m_invalid = 1;
             record.m_rejected = 1;
-            notes.ruleFindings += ReportLine(notes.linePrefix, CountyTail(county));
+            notes.ruleFindings += ReportLine(linePrefix(), CountyTail(county));
         }
     }
 
-    JudgeDuplicateAgain(entry, g_qsoLog);
-    if (!notes.reportLines.empty()) {
-        AppendToFile(g_reportPath, notes.reportLines);
+    // Earlier records count whatever their own flags; the date-time plays no part.
+    const bool dupe = notes.passesBasicRules &&
+                      g_qsoLog.HasCallOnBandAndMode(record.m_call, record.m_band, record.m_mode);
+    if (dupe) {
+        linePrefix();
+    }
+    MarkDuplicate(record, dupe);
+    if (record.m_rejected != 0) {
+        AppendToFile(g_reportPath, ReportLinesOf(record, notes));
     }
     g_qsoLog.Append(std::move(entry));
 }
 
 void JudgeDuplicateAgain(LoggedQso& entry, const QsoLog& earlier) {
     CInfo& record = entry.record;
-    AdmissionNotes& notes = entry.notes;
-    if (!notes.judged) {
-        return;
+    const AdmissionNotes& notes = entry.notes;
+    if (notes.judged) {
+        MarkDuplicate(
+            record, notes.passesBasicRules &&
+                        earlier.HasCallOnBandAndMode(record.m_call, record.m_band, record.m_mode));
     }
-    // Earlier records count whatever their own flags; the date-time plays no part.
-    const bool dupe = notes.passesBasicRules &&
-                      earlier.HasCallOnBandAndMode(record.m_call, record.m_band, record.m_mode);
-    record.m_dupe = dupe ? 1 : 0;
-    record.m_rejected = (record.m_invalid != 0 || dupe) ? 1 : 0;
-    notes.reportLines = notes.ruleFindings;
-    if (dupe) {
-        notes.reportLines += ReportLine(notes.linePrefix, kDupeTail);
+}
+
+std::string ReportLinesOf(const CInfo& record, const AdmissionNotes& notes) {
+    if (!notes.judged || record.m_dupe == 0) {
+        return notes.ruleFindings;
     }
+    return notes.ruleFindings + ReportLine(notes.linePrefix, kDupeTail);
 }

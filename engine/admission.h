@@ -11,9 +11,13 @@
 void AdmitQso(const QsoArgs& args);
 
 // Judges a record again by the duplicate rule against the records now in the log (those
-// before it), sets its duplicate and rejected flags and its report lines in the notes.
-// Records without notes stay as they are. The caller holds the engine lock.
+// before it) and sets its duplicate and rejected flags. Records without notes stay as they
+// are. The caller holds the engine lock.
 void JudgeDuplicateAgain(LoggedQso& entry, const QsoLog& earlier);
+
+// The report lines of a record as last judged: its rule findings, then the duplicate
+// finding when it is one.
+std::string ReportLinesOf(const CInfo& record, const AdmissionNotes& notes);
 
 // The county text of a home-country exchange: its last two characters (the whole text
 // when shorter), upper-cased, with surrounding white space removed.

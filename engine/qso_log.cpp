@@ -5,27 +5,12 @@
 
 namespace {
 
-// An unambiguous key for three texts: the lengths of the first two, then the texts.
-std::string IndexKey(const std::string& first, const std::string& band, const std::string& mode) {
-    std::string key;
-    key.reserve(2 * sizeof(size_t) + first.size() + band.size() + mode.size());
-    const size_t lengths[2] = {first.size(), band.size()};
-    key.append(reinterpret_cast<const char*>(lengths), sizeof lengths);
-    key += first;
-    key += band;
-    key += mode;
-    return key;
-}
+// The indexed text besides band and mode: the call sign or the prefix.
+using KeyField = std::string CInfo::*;
 
-void AddKey(std::unordered_map<std::string, uint32_t>& counts, std::string key) {
-    ++counts[std::move(key)];
-}
-
-void DropKey(std::unordered_map<std::string, uint32_t>& counts, const std::string& key) {
-    const auto found = counts.find(key);
-    if (found != counts.end() && --found->second == 0) {
-        counts.erase(found);
-    }
+bool HasKey(const CInfo& record, KeyField field, const std::string& first, const std::string& band,
+            const std::string& mode) {
+    return record.*field == first && record.m_band == band && record.m_mode == mode;
 }
 
 }  // namespace
@@ -33,23 +18,23 @@ void DropKey(std::unordered_map<std::string, uint32_t>& counts, const std::strin
 void QsoLog::Append(const CInfo& record, AdmissionNotes notes) {
     m_records.push_back(record);
     m_notes.push_back(std::move(notes));
-    IndexRecord(m_records.back());
+    IndexAt(m_records.size() - 1);
 }
 
 void QsoLog::Append(LoggedQso&& entry) {
     m_records.push_back(std::move(entry.record));
     m_notes.push_back(std::move(entry.notes));
-    IndexRecord(m_records.back());
+    IndexAt(m_records.size() - 1);
 }
 
 void QsoLog::RemoveAt(size_t index) {
     if (index >= m_records.size()) {
         return;
     }
-    UnindexRecord(m_records[index]);
     const auto offset = static_cast<std::ptrdiff_t>(index);
     m_records.erase(m_records.begin() + offset);
     m_notes.erase(m_notes.begin() + offset);
+    Reindex();
 }
 
 std::vector<LoggedQso> QsoLog::TakeFrom(size_t index) {
@@ -59,38 +44,56 @@ std::vector<LoggedQso> QsoLog::TakeFrom(size_t index) {
     }
     taken.reserve(m_records.size() - index);
     for (size_t i = index; i < m_records.size(); ++i) {
-        UnindexRecord(m_records[i]);
         taken.push_back(LoggedQso{std::move(m_records[i]), std::move(m_notes[i])});
     }
     const auto offset = static_cast<std::ptrdiff_t>(index);
     m_records.erase(m_records.begin() + offset, m_records.end());
     m_notes.erase(m_notes.begin() + offset, m_notes.end());
+    Reindex();
     return taken;
 }
 
 void QsoLog::Clear() {
     m_records.clear();
     m_notes.clear();
-    m_callKeys.clear();
-    m_prefixKeys.clear();
+    m_callIndex.Clear();
+    m_prefixIndex.Clear();
 }
 
 bool QsoLog::HasCallOnBandAndMode(const std::string& call, const std::string& band,
                                   const std::string& mode) const {
-    return m_callKeys.count(IndexKey(call, band, mode)) != 0;
+    return Contains(m_callIndex, &CInfo::m_call, call, band, mode);
 }
 
 bool QsoLog::HasPrefixOnBandAndMode(const std::string& prefix, const std::string& band,
                                     const std::string& mode) const {
-    return m_prefixKeys.count(IndexKey(prefix, band, mode)) != 0;
+    return Contains(m_prefixIndex, &CInfo::m_prefix, prefix, band, mode);
 }
 
-void QsoLog::IndexRecord(const CInfo& record) {
-    AddKey(m_callKeys, IndexKey(record.m_call, record.m_band, record.m_mode));
-    AddKey(m_prefixKeys, IndexKey(record.m_prefix, record.m_band, record.m_mode));
+bool QsoLog::Contains(const RecordIndex& index, std::string CInfo::*field, const std::string& first,
+                      const std::string& band, const std::string& mode) const {
+    return index.Contains(RecordIndex::Hash(first, band, mode), [&](uint32_t position) {
+        return HasKey(m_records[position], field, first, band, mode);
+    });
 }
 
-void QsoLog::UnindexRecord(const CInfo& record) {
-    DropKey(m_callKeys, IndexKey(record.m_call, record.m_band, record.m_mode));
-    DropKey(m_prefixKeys, IndexKey(record.m_prefix, record.m_band, record.m_mode));
+void QsoLog::IndexAt(size_t index) {
+    const auto position = static_cast<uint32_t>(index);
+    const CInfo& added = m_records[index];
+    for (const auto& [table, field] : {std::make_pair(&m_callIndex, &CInfo::m_call),
+                                       std::make_pair(&m_prefixIndex, &CInfo::m_prefix)}) {
+        const std::string& first = added.*field;
+        table->Add(RecordIndex::Hash(first, added.m_band, added.m_mode), position,
+                   [&](uint32_t other) {
+                       return HasKey(m_records[other], field, first, added.m_band, added.m_mode);
+                   });
+    }
+}
+
+void QsoLog::Reindex() {
+    m_callIndex.Clear();
+    m_prefixIndex.Clear();
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        IndexAt(i);
+    }
 }

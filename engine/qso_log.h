@@ -1,15 +1,16 @@
 // QsoLog: the ordered list of logged QSOs (g_qsoLog), with hash indexes over
 // (call, band, mode) and (prefix, band, mode) kept in step with every change, so the
-// duplicate and prefix searches cost the same for a log of any size.
+// duplicate and prefix searches cost the same for a log of any size. Appending extends
+// the indexes; taking records out rebuilds them (a removal costs a pass over the log).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "engine/qso_record.h"
+#include "engine/record_index.h"
 
 // What admission found out about a record beyond its flags: enough to judge the record
 // again by the duplicate rule, and to write its report lines again, without the host's
@@ -18,13 +19,12 @@ struct AdmissionNotes {
     bool judged = false;
     // Band, mode and number rules all held (only such a QSO can be a duplicate).
     bool passesBasicRules = false;
-    // The report line up to the finding's tail.
+    // The report line up to the finding's tail; kept only for a record with a finding.
+    // Judged again after a removal, a record can only stop being a duplicate, never
+    // become one, so a record without a finding never needs it later.
     std::string linePrefix;
     // The report lines of the band, mode, number and county findings, in order.
     std::string ruleFindings;
-    // Every report line of the record as last judged: the rule findings, then the
-    // duplicate finding when it is one.
-    std::string reportLines;
 };
 
 // A record with its notes, as taken out of the log and put back.
@@ -59,14 +59,15 @@ class QsoLog {
                                 const std::string& mode) const;
 
   private:
-    using KeyCounts = std::unordered_map<std::string, uint32_t>;
-
-    void IndexRecord(const CInfo& record);
-    void UnindexRecord(const CInfo& record);
+    bool Contains(const RecordIndex& index, std::string CInfo::*field, const std::string& first,
+                  const std::string& band, const std::string& mode) const;
+    // Indexes the record at the index; records are indexed in log order, so each key
+    // keeps the position of its first record.
+    void IndexAt(size_t index);
+    void Reindex();
 
     std::vector<CInfo> m_records;
     std::vector<AdmissionNotes> m_notes;
-    // Number of records per key; a key is present only while its count is above zero.
-    KeyCounts m_callKeys;
-    KeyCounts m_prefixKeys;
+    RecordIndex m_callIndex;
+    RecordIndex m_prefixIndex;
 };

@@ -40,7 +40,7 @@ void RemoveAndJudgeAgain(size_t index) {
 std::string ReportContents() {
     std::string contents = kReportFirstLine;
     for (size_t i = 0; i < g_qsoLog.size(); ++i) {
-        contents += g_qsoLog.NotesAt(i).reportLines;
+        contents += ReportLinesOf(g_qsoLog[i], g_qsoLog.NotesAt(i));
     }
     return contents;
 }
