@@ -41,8 +41,8 @@ constexpr const char* kHtmlRateHeader = "<th colspan=10><center>%s</center></th>
 constexpr const char* kHtmlRateRow =
     "<tr><th> %s </th><td colspan=9><center>%5i /%i</center></td></tr>";
 constexpr const char* kCreditLine = "Scored by the Sarnet Contest statistics plug-in";
-constexpr const char* kHtmlFooterStart = "</table><h6 align=right>";
-constexpr const char* kHtmlFooterEnd = "</h6></body></html>";
+constexpr const char* kHtmlFooter =
+    "</table><h6 align=right>Scored by the Sarnet Contest statistics plug-in</h6></body></html>";
 
 constexpr const char* kTextHeading =
     "\tSarnet Contest %s\r\n\t    Contestant: %s\r\nBand\tQSOs\tPoints\tDXCC\tCounty\r\n";
@@ -210,9 +210,7 @@ std::string HtmlSummary(const std::vector<BandTally>& tallies, const Totals& tot
                    6 * rates.qsosInTenMinutes);
     html += Format(kHtmlRateRow, "Hourly (10min/1 hour) pts rate:", rates.pointsInHour,
                    6 * rates.pointsInTenMinutes);
-    html += kHtmlFooterStart;
-    html += kCreditLine;
-    html += kHtmlFooterEnd;
+    html += kHtmlFooter;
     return html;
 }
 
