@@ -236,3 +236,21 @@ TEST_F(ResultsSummaryTest, NoValidTimesGiveZeroRates) {
 }
 
 }  // namespace
+
+namespace {
+
+// 50 000 foreign QSOs with as many prefixes: 50 000 × 50 000 does not fit in 32 bits.
+TEST_F(ResultsSummaryTest, HugeScoreIsHeldAtTheLargest32BitValue) {
+    TestQso qso;
+    for (int i = 0; i < 50000; ++i) {
+        qso.call = "C" + std::to_string(i);
+        qso.prefix = "P" + std::to_string(i);
+        CallAddData(qso);
+    }
+    int score = 0;
+    const std::string text = GetResult0(&score);
+    EXPECT_EQ(score, 2147483647);
+    EXPECT_NE(text.find("Score: 50000*(50000+0) = 2147483647"), std::string::npos);
+}
+
+}  // namespace
