@@ -1,6 +1,13 @@
-// QSO removal (RemoveData0).
+// QSO removal (RemoveData0): takes the first matching record out of the log, judges the
+// later records again, rewrites the rejected-QSO report and signals the status window.
 #pragma once
 
 #include "engine/qso_args.h"
+#include "engine/qso_record.h"
 
+// Takes the engine lock itself; calls the status link only without it.
 void RemoveQso(const QsoArgs& args);
+
+// Two QSO times match when their statuses are equal and, for valid ones, their day counts
+// are exactly equal; two null times match, two invalid ones never do.
+bool SameQsoTime(const DateTime& a, const DateTime& b);

@@ -1,0 +1,63 @@
+// Rate figures over the hour and the ten minutes before the newest QSO.
+#include "reports/rates.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+constexpr int64_t kHour = 3600;
+constexpr int64_t kTenMinutes = 600;
+// Day counts beyond this are no calendar dates (the automation range ends in year 9999).
+constexpr double kLargestDayCount = 3.0e6;
+
+}  // namespace
+
+std::optional<int64_t> QsoSecond(const DateTime& time) {
+    if (time.status != kDateValid || !std::isfinite(time.days) ||
+        std::fabs(time.days) > kLargestDayCount) {
+        return std::nullopt;
+    }
+    // The fraction is the time of day also for negative day counts: -1.25 is 06:00 of the
+    // day before 1899-12-30, which lies after -1.0 on the continuous scale.
+    const double whole = std::trunc(time.days);
+    const double fraction = std::fabs(time.days - whole);
+    return static_cast<int64_t>(whole) * kSecondsPerDay +
+           std::llround(fraction * static_cast<double>(kSecondsPerDay));
+}
+
+void RateCounter::SeeTime(const DateTime& time) {
+    const std::optional<int64_t> second = QsoSecond(time);
+    if (second && (!m_newest || *second > *m_newest)) {
+        m_newest = second;
+    }
+}
+
+void RateCounter::AddScoringQso(const DateTime& time, int points) {
+    if (const std::optional<int64_t> second = QsoSecond(time)) {
+        if (!m_newest || *second > *m_newest) {
+            m_newest = second;
+        }
+        m_samples.push_back(Sample{*second, points});
+    }
+}
+
+RateFigures RateCounter::Figures() const {
+    RateFigures figures;
+    if (!m_newest) {
+        return figures;
+    }
+    // A window holds the QSOs after its start and up to the newest time inclusive.
+    for (const Sample& sample : m_samples) {
+        const int64_t age = *m_newest - sample.second;
+        if (age < kHour) {
+            ++figures.qsosInHour;
+            figures.pointsInHour += sample.points;
+        }
+        if (age < kTenMinutes) {
+            ++figures.qsosInTenMinutes;
+            figures.pointsInTenMinutes += sample.points;
+        }
+    }
+    return figures;
+}
