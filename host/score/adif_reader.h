@@ -1,0 +1,28 @@
+// ADIF (.adi) reader: "<NAME:length[:type]>value" fields, an optional header closed by
+// <EOH>, records closed by <EOR>. Names are case-insensitive; lengths count bytes.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "host/score/log_qso.h"
+
+struct AdifRecord {
+    std::size_t number = 0;  // from 1, in file order
+    std::vector<std::pair<std::string, std::string>> fields;  // names upper-cased
+
+    // The value of the first field of that (upper-case) name, or nullptr.
+    const std::string* Find(std::string_view name) const;
+};
+
+struct AdifParseResult {
+    std::vector<AdifRecord> records;
+    std::optional<InputError> error;
+};
+
+// Works on a byte buffer so that a fuzzer can drive it; never reads outside the buffer.
+AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName);
