@@ -100,7 +100,8 @@ bool ParseMegahertz(std::string_view text, std::uint32_t* hertz) {
     }
     std::uint64_t micro = 0;
     for (std::size_t i = 0; i < 6; ++i) {
-        micro = micro * 10 + (i < fraction.size() ? static_cast<std::uint64_t>(fraction[i] - '0') : 0);
+        micro =
+            micro * 10 + (i < fraction.size() ? static_cast<std::uint64_t>(fraction[i] - '0') : 0);
     }
     const std::uint64_t total = value * 1000000 + micro;
     *hertz = total > UINT32_MAX ? 0 : static_cast<std::uint32_t>(total);
@@ -133,13 +134,13 @@ LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::strin
         const std::string dateText = Value(record, "QSO_DATE");
         std::optional<CalendarTime> time = ParseDate(dateText);
         if (dateText.empty() || dateText.size() != 8 || !time) {
-            return fail("QSO_DATE", dateText.empty() ? "missing"
-                                                     : Shown(dateText) + " is not a YYYYMMDD date");
+            return fail("QSO_DATE",
+                        dateText.empty() ? "missing" : Shown(dateText) + " is not a YYYYMMDD date");
         }
         const std::string timeText = Value(record, "TIME_ON");
         if (!ParseTimeOfDay(timeText, &*time)) {
-            return fail("TIME_ON", timeText.empty() ? "missing"
-                                                    : Shown(timeText) + " is not HHMM or HHMMSS");
+            return fail("TIME_ON",
+                        timeText.empty() ? "missing" : Shown(timeText) + " is not HHMM or HHMMSS");
         }
         qso.days = ToAutomationDate(*time);
 

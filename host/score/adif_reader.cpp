@@ -71,7 +71,8 @@ AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
         }
         const std::size_t close = bytes.find('>', pos + 1);
         if (close == std::string_view::npos) {
-            return fail("", "tag \"<" + Printable(bytes.substr(pos + 1)) + "\" is never closed by '>'");
+            return fail("",
+                        "tag \"<" + Printable(bytes.substr(pos + 1)) + "\" is never closed by '>'");
         }
         const std::string_view tag = bytes.substr(pos + 1, close - pos - 1);
         const std::size_t colon = tag.find(':');
@@ -100,15 +101,15 @@ AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
         const std::string_view lengthText = rest.substr(0, rest.find(':'));
         if (lengthText.empty() || lengthText.size() > 9 ||
             lengthText.find_first_not_of("0123456789") != std::string_view::npos) {
-            return fail(Printable(name), "length \"" + Printable(lengthText) + "\" is not a number");
+            return fail(Printable(name),
+                        "length \"" + Printable(lengthText) + "\" is not a number");
         }
         const std::size_t length = std::stoul(std::string(lengthText));
         const std::size_t valueStart = close + 1;
         if (length > bytes.size() - valueStart) {
             return fail(Printable(name), "length " + std::to_string(length) +
                                              " is longer than the rest of the file (" +
-                                             std::to_string(bytes.size() - valueStart) +
-                                             " bytes)");
+                                             std::to_string(bytes.size() - valueStart) + " bytes)");
         }
         current.fields.emplace_back(name, std::string(bytes.substr(valueStart, length)));
         pos = valueStart + length;

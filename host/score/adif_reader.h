@@ -12,7 +12,7 @@
 #include "host/score/log_qso.h"
 
 struct AdifRecord {
-    std::size_t number = 0;  // from 1, in file order
+    std::size_t number = 0;                                   // from 1, in file order
     std::vector<std::pair<std::string, std::string>> fields;  // names upper-cased
 
     // The value of the first field of that (upper-case) name, or nullptr.

@@ -67,6 +67,31 @@ std::string CabrilloMode(std::string_view mode) {
     return std::string(mode);
 }
 
+// A call sign has a letter somewhere before a digit ("YO3ABC", "9A1AA", "DL/YO9X");
+// exchanges such as "012BV" or "599" do not.
+bool LooksLikeCall(std::string_view token) {
+    const std::size_t letter =
+        token.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return letter != std::string_view::npos &&
+           token.find_first_of("0123456789", letter) != std::string_view::npos;
+}
+
+// Where the received half starts (0 when it cannot be told). Halves of equal length are
+// the rule; otherwise the received call is the first call-like part after the sent call
+// and at least one sent exchange part.
+std::size_t ReceivedCallIndex(const std::vector<std::string_view>& tokens) {
+    const std::size_t parts = tokens.size() - 4;
+    if (parts % 2 == 0 && LooksLikeCall(tokens[4 + parts / 2])) {
+        return 4 + parts / 2;
+    }
+    for (std::size_t i = 6; i + 1 < tokens.size(); ++i) {
+        if (LooksLikeCall(tokens[i])) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 bool LooksLikeCabrillo(std::string_view bytes) {
@@ -118,10 +143,11 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
             std::isdigit(static_cast<unsigned char>(tokens.back()[0])) != 0) {
             tokens.pop_back();
         }
-        if (tokens.size() < 8 || (tokens.size() - 4) % 2 != 0) {
-            return fail("", "a QSO line needs frequency, mode, date, time and the sent and "
-                            "received call and exchange (" +
-                                std::to_string(tokens.size()) + " fields found)");
+        if (tokens.size() < 8) {
+            return fail("",
+                        "a QSO line needs frequency, mode, date, time and the sent and "
+                        "received call and exchange (" +
+                            std::to_string(tokens.size()) + " fields found)");
         }
         LogQso qso;
         qso.recordNumber = lineNumber;
@@ -141,18 +167,23 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
             return fail("time", Shown(tokens[3]) + " is not an HHMM time");
         }
         qso.days = ToAutomationDate(*time);
-        const std::size_t half = (tokens.size() - 4) / 2;
         const std::size_t sent = 4;
-        const std::size_t rcvd = 4 + half;
-        const std::size_t exchangeOffset = half >= 3 ? 2 : 1;
+        const std::size_t rcvd = ReceivedCallIndex(tokens);
+        if (rcvd == 0) {
+            return fail("", "cannot tell the sent from the received half of the QSO line");
+        }
+        const std::size_t sentParts = rcvd - sent;
+        const std::size_t rcvdParts = tokens.size() - rcvd;
         qso.ownCall = std::string(tokens[sent]);
         qso.call = std::string(tokens[rcvd]);
-        if (half >= 3) {
+        if (sentParts >= 3) {
             qso.rstSent = std::string(tokens[sent + 1]);
+        }
+        if (rcvdParts >= 3) {
             qso.rstRcvd = std::string(tokens[rcvd + 1]);
         }
-        qso.exchSent = Joined(tokens, sent + exchangeOffset, sent + half);
-        qso.exchRcvd = Joined(tokens, rcvd + exchangeOffset, rcvd + half);
+        qso.exchSent = Joined(tokens, sent + (sentParts >= 3 ? 2 : 1), rcvd);
+        qso.exchRcvd = Joined(tokens, rcvd + (rcvdParts >= 3 ? 2 : 1), tokens.size());
         result.qsos.push_back(std::move(qso));
     }
     if (result.qsos.empty()) {

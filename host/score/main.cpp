@@ -48,8 +48,7 @@ std::string Absolute(const std::string& path) {
 }
 
 // Written next to the target and renamed over it, so a reader never sees half a page.
-bool WriteFileAtomically(const std::string& path, const std::string& content,
-                         std::string* error) {
+bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error) {
     const std::string temporary = path + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
@@ -103,8 +102,9 @@ int Run(const ScoreOptions& options) {
     }
     std::string ctyBytes;
     if (!ReadWholeFile(options.ctyPath, &ctyBytes, &error)) {
-        return Fail(kExitInput, error + " (the country file: install the hamradio-files package "
-                                        "or give --cty PATH)");
+        return Fail(kExitInput, error +
+                                    " (the country file: install the hamradio-files package "
+                                    "or give --cty PATH)");
     }
     std::optional<InputError> ctyError;
     const CtyDatabase cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
@@ -115,8 +115,9 @@ int Run(const ScoreOptions& options) {
 
     const std::string ownCall = options.ownCall.empty() ? FirstOwnCall(log) : options.ownCall;
     if (ownCall.empty()) {
-        return Fail(kExitUsage, "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
-                                "CALLSIGN:): give --call");
+        return Fail(kExitUsage,
+                    "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
+                    "CALLSIGN:): give --call");
     }
     double contestDays = std::floor(log.qsos.front().days);
     if (!options.contestDate.empty()) {
@@ -197,8 +198,8 @@ int Run(const ScoreOptions& options) {
     if (!reportPath.empty()) {
         const auto figures = ReadSummary(result.summary);
         if (!figures) {
-            return Fail(kExitRun, "the plug-in returned no summary to build " + reportPath +
-                                      " from");
+            return Fail(kExitRun,
+                        "the plug-in returned no summary to build " + reportPath + " from");
         }
         if (!WriteFileAtomically(reportPath, BuildReportPage(*figures, hours), &error)) {
             return Fail(kExitRun, error);

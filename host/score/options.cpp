@@ -57,8 +57,8 @@ OptionsResult ParseOptions(const std::vector<std::string>& arguments) {
             return fail("unknown option " + name);
         } else {
             if (!options.logFile.empty()) {
-                return fail("only one log file can be scored at a time (" + options.logFile +
-                            ", " + name + ")");
+                return fail("only one log file can be scored at a time (" + options.logFile + ", " +
+                            name + ")");
             }
             options.logFile = name;
             continue;

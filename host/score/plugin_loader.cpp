@@ -108,7 +108,8 @@ std::string DefaultPluginPath() {
         buffer.resize(buffer.size() * 2);
     }
     const std::size_t slash = program.find_last_of("\\/");
-    return (slash == std::string::npos ? std::string() : program.substr(0, slash + 1)) + "Stats.dll";
+    return (slash == std::string::npos ? std::string() : program.substr(0, slash + 1)) +
+           "Stats.dll";
 #else
     std::string buffer(4096, '\0');
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());

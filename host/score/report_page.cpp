@@ -49,7 +49,8 @@ std::string Chart(const std::vector<HourTally>& hours) {
     for (std::size_t i = 0; i < hours.size(); ++i) {
         const HourTally& hour = hours[i];
         const double x = left + groupWidth * static_cast<double>(i) + 4.0;
-        const double qsoHeight = plotHeight * static_cast<double>(hour.qsos) / static_cast<double>(top);
+        const double qsoHeight =
+            plotHeight * static_cast<double>(hour.qsos) / static_cast<double>(top);
         const double pointHeight =
             plotHeight * static_cast<double>(hour.points) / static_cast<double>(top);
         const std::string title = EscapeHtml(hour.label) + ": " + Number(hour.qsos) + " QSOs, " +
@@ -60,7 +61,8 @@ std::string Chart(const std::vector<HourTally>& hours) {
         svg += "<rect class=\"points\" x=\"" + Fixed(x + barWidth) + "\" y=\"" +
                Fixed(base - pointHeight) + "\" width=\"" + Fixed(barWidth) + "\" height=\"" +
                Fixed(pointHeight) + "\"/></g>\n";
-        const std::string shortLabel = hour.label.size() >= 5 ? hour.label.substr(hour.label.size() - 5) : hour.label;
+        const std::string shortLabel =
+            hour.label.size() >= 5 ? hour.label.substr(hour.label.size() - 5) : hour.label;
         svg += "<text x=\"" + Fixed(x + barWidth) + "\" y=\"" + Fixed(base + 14.0) +
                "\" font-size=\"10\" text-anchor=\"end\" transform=\"rotate(-60 " +
                Fixed(x + barWidth) + " " + Fixed(base + 14.0) + ")\">" + EscapeHtml(shortLabel) +
@@ -82,19 +84,31 @@ std::string EscapeHtml(const std::string& text) {
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += byte >= 0x20 && byte < 0x7f ? c : '?';
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += byte >= 0x20 && byte < 0x7f ? c : '?';
         }
     }
     return out;
 }
 
 std::string BuildReportPage(const SummaryFigures& summary, const std::vector<HourTally>& hours) {
-    const std::string title = EscapeHtml(summary.title) + " &mdash; " + EscapeHtml(summary.contestant);
+    const std::string title =
+        EscapeHtml(summary.title) + " &mdash; " + EscapeHtml(summary.contestant);
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
         "</title>\n<style>\n"
@@ -104,8 +118,10 @@ std::string BuildReportPage(const SummaryFigures& summary, const std::vector<Hou
         "th{background:#fffac6}\n"
         "th:first-child{text-align:left}\n"
         ".qsos{fill:#3a6ea5}\n.points{fill:#e0a030}\n"
-        "</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
-    html += "<table>\n<tr><th>Band</th><th>QSOs</th><th>Points</th><th>DXCC</th><th>County</th></tr>\n";
+        "</style>\n</head>\n<body>\n<h1>" +
+        title + "</h1>\n";
+    html +=
+        "<table>\n<tr><th>Band</th><th>QSOs</th><th>Points</th><th>DXCC</th><th>County</th></tr>\n";
     for (const SummaryRow& row : summary.bands) {
         html += "<tr><th>" + EscapeHtml(row.label) + "</th>" + Cells(row, "td") + "</tr>\n";
     }

@@ -21,16 +21,16 @@ long HourOf(double days) {
 std::string HourLabel(long hour) {
     const CalendarTime date = FromAutomationDate(static_cast<double>(hour) / 24.0 + 1e-9);
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02ld:00", date.year, date.month,
-                  date.day, ((hour % 24) + 24) % 24);
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02ld:00", date.year, date.month, date.day,
+                  ((hour % 24) + 24) % 24);
     return buffer;
 }
 
 void AddQso(const PluginEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
     const StatsDateTime time{qso.days, 0};
     const std::string& logged = qso.ownCall.empty() ? ownCall : qso.ownCall;
-    plugin.addData(logged.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate,
-                   0, qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
+    plugin.addData(logged.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
+                   qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
                    qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
                    qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
                    qso.band.c_str(), "");
@@ -94,11 +94,16 @@ ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<Log
 
 const char* CallCheckMeaning(int code) {
     switch (code) {
-        case 0: return "duplicate: already worked on this band and mode";
-        case 1: return "not a duplicate; its DXCC prefix is already worked on this band";
-        case 2: return "not a duplicate; a new DXCC prefix on this band";
-        case 4: return "band or mode outside the contest";
-        default: return "unknown code";
+        case 0:
+            return "duplicate: already worked on this band and mode";
+        case 1:
+            return "not a duplicate; its DXCC prefix is already worked on this band";
+        case 2:
+            return "not a duplicate; a new DXCC prefix on this band";
+        case 4:
+            return "band or mode outside the contest";
+        default:
+            return "unknown code";
     }
 }
 
