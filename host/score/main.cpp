@@ -169,8 +169,10 @@ int Run(const ScoreOptions& options) {
     if (settings.hourlyTallies) {
         hours = result.hours;
     }
+    // The summary exactly as the plug-in returned it (its last line has no line end).
     std::cout << result.summary;
-    if (!result.summary.empty() && result.summary.back() != '\n') {
+    const bool answers = !options.checkCalls.empty() || !options.exchanges.empty();
+    if (answers && !result.summary.empty() && result.summary.back() != '\n') {
         std::cout << '\n';
     }
     for (const std::string& call : options.checkCalls) {
