@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <optional>
 
 #include "host/score/automation_date.h"
 #include "host/score/band_plan.h"
@@ -108,57 +109,85 @@ bool ParseMegahertz(std::string_view text, std::uint32_t* hertz) {
     return true;
 }
 
+std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
+                                            LogQso* out) {
+    const auto fail = [&](const char* field, const std::string& message) {
+        return InputError{fileName, "record " + std::to_string(record.number), field, message};
+    };
+    LogQso qso;
+    qso.recordNumber = record.number;
+    qso.call = Value(record, "CALL");
+    if (qso.call.empty()) {
+        return fail("CALL", "missing");
+    }
+    if (!IsCallText(qso.call)) {
+        return fail("CALL", Shown(qso.call) + " is not a call sign (blank or non-ASCII byte)");
+    }
+    const std::string dateText = Value(record, "QSO_DATE");
+    std::optional<CalendarTime> time = ParseDate(dateText);
+    if (dateText.empty() || dateText.size() != 8 || !time) {
+        return fail("QSO_DATE",
+                    dateText.empty() ? "missing" : Shown(dateText) + " is not a YYYYMMDD date");
+    }
+    const std::string timeText = Value(record, "TIME_ON");
+    if (!ParseTimeOfDay(timeText, &*time)) {
+        return fail("TIME_ON",
+                    timeText.empty() ? "missing" : Shown(timeText) + " is not HHMM or HHMMSS");
+    }
+    qso.days = ToAutomationDate(*time);
+
+    const std::string freqText = Value(record, "FREQ");
+    if (!freqText.empty() && !ParseMegahertz(freqText, &qso.frequencyHz)) {
+        return fail("FREQ", Shown(freqText) + " is not a frequency in MHz");
+    }
+    qso.band = Lower(Value(record, "BAND"));
+    if (qso.band.empty()) {
+        qso.band = BandOfFrequency(qso.frequencyHz);
+    }
+    qso.mode = NormaliseMode(Value(record, "MODE"), Value(record, "SUBMODE"));
+    qso.rstSent = Value(record, "RST_SENT");
+    qso.rstRcvd = Value(record, "RST_RCVD");
+    qso.exchSent = FirstValue(record, "STX_STRING", "STX");
+    qso.exchRcvd = FirstValue(record, "SRX_STRING", "SRX");
+    qso.ownCall = FirstValue(record, "STATION_CALLSIGN", "OPERATOR");
+    *out = std::move(qso);
+    return std::nullopt;
+}
+
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName) {
     LogReadResult result;
-    if (parsed.error) {
-        result.error = parsed.error;
-        return result;
+    result.error = parsed.error;
+    for (std::size_t i = 0; i < parsed.records.size() && !result.error; ++i) {
+        result.qsos.emplace_back();
+        result.error = ConvertAdifRecord(parsed.records[i], fileName, &result.qsos.back());
     }
-    result.qsos.reserve(parsed.records.size());
-    for (const AdifRecord& record : parsed.records) {
-        const std::string where = "record " + std::to_string(record.number);
-        auto fail = [&](const char* field, const std::string& message) {
-            result.error = InputError{fileName, where, field, message};
-            result.qsos.clear();
-            return result;
-        };
-        LogQso qso;
-        qso.recordNumber = record.number;
-        qso.call = Value(record, "CALL");
-        if (qso.call.empty()) {
-            return fail("CALL", "missing");
-        }
-        if (!IsCallText(qso.call)) {
-            return fail("CALL", Shown(qso.call) + " is not a call sign (blank or non-ASCII byte)");
-        }
-        const std::string dateText = Value(record, "QSO_DATE");
-        std::optional<CalendarTime> time = ParseDate(dateText);
-        if (dateText.empty() || dateText.size() != 8 || !time) {
-            return fail("QSO_DATE",
-                        dateText.empty() ? "missing" : Shown(dateText) + " is not a YYYYMMDD date");
-        }
-        const std::string timeText = Value(record, "TIME_ON");
-        if (!ParseTimeOfDay(timeText, &*time)) {
-            return fail("TIME_ON",
-                        timeText.empty() ? "missing" : Shown(timeText) + " is not HHMM or HHMMSS");
-        }
-        qso.days = ToAutomationDate(*time);
+    if (result.error) {
+        result.qsos.clear();
+    }
+    return result;
+}
 
-        const std::string freqText = Value(record, "FREQ");
-        if (!freqText.empty() && !ParseMegahertz(freqText, &qso.frequencyHz)) {
-            return fail("FREQ", Shown(freqText) + " is not a frequency in MHz");
-        }
-        qso.band = Lower(Value(record, "BAND"));
-        if (qso.band.empty()) {
-            qso.band = BandOfFrequency(qso.frequencyHz);
-        }
-        qso.mode = NormaliseMode(Value(record, "MODE"), Value(record, "SUBMODE"));
-        qso.rstSent = Value(record, "RST_SENT");
-        qso.rstRcvd = Value(record, "RST_RCVD");
-        qso.exchSent = FirstValue(record, "STX_STRING", "STX");
-        qso.exchRcvd = FirstValue(record, "SRX_STRING", "SRX");
-        qso.ownCall = FirstValue(record, "STATION_CALLSIGN", "OPERATOR");
-        result.qsos.push_back(std::move(qso));
+LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
+    LogReadResult result;
+    // Every record ends in <EOR>: counting them first spares the log's vector its regrowth.
+    std::size_t records = 0;
+    for (std::size_t pos = bytes.find('>'); pos != std::string_view::npos;
+         pos = bytes.find('>', pos + 1)) {
+        records +=
+            pos >= 4 && (bytes[pos - 1] == 'R' || bytes[pos - 1] == 'r') && bytes[pos - 4] == '<';
+    }
+    result.qsos.reserve(records);
+    std::optional<InputError> conversionError;
+    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+        result.qsos.emplace_back();
+        conversionError = ConvertAdifRecord(record, fileName, &result.qsos.back());
+        return !conversionError;
+    });
+    if (conversionError) {
+        result.error = conversionError;
+    }
+    if (result.error) {
+        result.qsos.clear();
     }
     return result;
 }

@@ -17,5 +17,12 @@ std::string NormaliseMode(std::string_view mode, std::string_view submode);
 // text is not a decimal number; frequencies above the 32-bit range give 0 hertz.
 bool ParseMegahertz(std::string_view text, std::uint32_t* hertz);
 
+// One record; an error names the record and the field.
+std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
+                                            LogQso* qso);
+
 // Converts every record; the first record that cannot be converted is the error.
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName);
+
+// Reads and converts in one pass, without holding every raw record (large logs).
+LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName);

@@ -6,11 +6,18 @@
 
 namespace {
 
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+void Upper(std::string_view text, std::string* out) {
+    out->assign(text.data(), text.size());
+    for (char& c : *out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
+}
+
+std::string Upper(std::string_view text) {
+    std::string out;
+    Upper(text, &out);
     return out;
 }
 
@@ -44,25 +51,26 @@ const std::string* AdifRecord::Find(std::string_view name) const {
     return nullptr;
 }
 
-AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
-    AdifParseResult result;
+std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
+                                   const AdifRecordSink& sink) {
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        result.error = InputError{fileName, "", "", "the file is empty"};
-        return result;
+        return InputError{fileName, "", "", "the file is empty"};
     }
+    std::size_t recordCount = 0;
     AdifRecord current;
+    // Field slots are reused from record to record: a large log then costs no allocation
+    // per field.
+    std::size_t used = 0;
     // A file that opens with a tag has no header unless an <EOH> closes one further on.
     bool inHeader = bytes.front() != '<' || ContainsEoh(bytes);
     auto where = [&] {
-        return inHeader ? std::string("header")
-                        : "record " + std::to_string(result.records.size() + 1);
+        return inHeader ? std::string("header") : "record " + std::to_string(recordCount + 1);
     };
     auto fail = [&](const std::string& field, const std::string& message) {
-        result.error = InputError{fileName, where(), field, message};
-        result.records.clear();
-        return result;
+        return InputError{fileName, where(), field, message};
     };
 
+    std::string name;
     std::size_t pos = 0;
     while (true) {
         pos = bytes.find('<', pos);
@@ -76,17 +84,20 @@ AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
         }
         const std::string_view tag = bytes.substr(pos + 1, close - pos - 1);
         const std::size_t colon = tag.find(':');
-        const std::string name = Upper(tag.substr(0, colon));
+        Upper(tag.substr(0, colon), &name);
         if (colon == std::string_view::npos) {
             pos = close + 1;
             if (name == "EOH") {
-                current.fields.clear();
+                used = 0;
                 inHeader = false;
             } else if (name == "EOR") {
-                if (!current.fields.empty()) {
-                    current.number = result.records.size() + 1;
-                    result.records.push_back(std::move(current));
-                    current = AdifRecord{};
+                if (used > 0) {
+                    current.number = ++recordCount;
+                    current.fields.resize(used);
+                    if (!sink(current)) {
+                        return std::nullopt;
+                    }
+                    used = 0;
                 }
                 inHeader = false;
             } else {
@@ -104,21 +115,41 @@ AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
             return fail(Printable(name),
                         "length \"" + Printable(lengthText) + "\" is not a number");
         }
-        const std::size_t length = std::stoul(std::string(lengthText));
+        std::size_t length = 0;
+        for (char digit : lengthText) {
+            length = length * 10 + static_cast<std::size_t>(digit - '0');
+        }
         const std::size_t valueStart = close + 1;
         if (length > bytes.size() - valueStart) {
             return fail(Printable(name), "length " + std::to_string(length) +
                                              " is longer than the rest of the file (" +
                                              std::to_string(bytes.size() - valueStart) + " bytes)");
         }
-        current.fields.emplace_back(name, std::string(bytes.substr(valueStart, length)));
+        if (used == current.fields.size()) {
+            current.fields.emplace_back();
+        }
+        current.fields[used].first = name;
+        current.fields[used].second.assign(bytes.data() + valueStart, length);
+        ++used;
         pos = valueStart + length;
     }
-    if (!current.fields.empty()) {
-        return fail(current.fields.back().first, "the record is truncated: no <EOR> follows it");
+    if (used > 0) {
+        return fail(current.fields[used - 1].first, "the record is truncated: no <EOR> follows it");
     }
-    if (result.records.empty()) {
-        result.error = InputError{fileName, "", "", "no QSO records (no <EOR> found)"};
+    if (recordCount == 0) {
+        return InputError{fileName, "", "", "no QSO records (no <EOR> found)"};
+    }
+    return std::nullopt;
+}
+
+AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
+    AdifParseResult result;
+    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+        result.records.push_back(record);
+        return true;
+    });
+    if (result.error) {
+        result.records.clear();
     }
     return result;
 }

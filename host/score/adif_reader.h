@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,5 +25,14 @@ struct AdifParseResult {
     std::optional<InputError> error;
 };
 
+// Called with each record as it is completed; the record is reused for the next one.
+// Returning false stops the scan (the caller keeps its own reason).
+using AdifRecordSink = std::function<bool(const AdifRecord&)>;
+
+// Streams the records of a byte buffer to the sink and returns the first format error.
 // Works on a byte buffer so that a fuzzer can drive it; never reads outside the buffer.
+std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
+                                   const AdifRecordSink& sink);
+
+// All records at once (small files, tests, fuzzing).
 AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName);

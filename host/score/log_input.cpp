@@ -18,6 +18,14 @@ bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* err
         return false;
     }
     bytes->clear();
+    // One allocation for the whole file when its size is known (a 100 000-QSO log is 20 MB).
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        if (size > 0) {
+            bytes->reserve(static_cast<std::size_t>(size));
+        }
+        std::rewind(file);
+    }
     char buffer[65536];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
@@ -36,7 +44,7 @@ LogReadResult ParseLog(std::string_view bytes, const std::string& fileName) {
     if (LooksLikeCabrillo(bytes)) {
         return ParseCabrillo(bytes, fileName);
     }
-    return ConvertAdifRecords(ParseAdif(bytes, fileName), fileName);
+    return ReadAdifLog(bytes, fileName);
 }
 
 void AssignPrefixes(const CtyDatabase& cty, std::vector<LogQso>* qsos) {
