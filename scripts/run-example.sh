@@ -19,9 +19,11 @@ cmake --build "$build" -j2 --target sarnet-score Stats >/dev/null
 mkdir -p "$out"
 echo "Scoring $root/examples/sarnet-example.adi (files go to $out):"
 echo
+status=0
 "$build/bin/sarnet-score" --suffix NT --workdir "$out" --report "$out/sarnet-example.html" \
-  "$@" "$root/examples/sarnet-example.adi" 2>"$out/notes.txt" | tr -d '\r'
-status=${PIPESTATUS[0]}
+  "$@" "$root/examples/sarnet-example.adi" >"$out/summary.txt" 2>"$out/notes.txt" || status=$?
+tr -d '\r' <"$out/summary.txt"
+echo
 echo
 sed 's/^sarnet-score: //' "$out/notes.txt"
 exit "$status"

@@ -194,6 +194,7 @@ int Run(const ScoreOptions& options) {
     std::snprintf(reportName, sizeof reportName, "BadQSO_StatsSarnet_%02d_%02d_%04d.txt", date.day,
                   date.month, date.year);
     NoteFile(workDir / reportName);
+    NoteFile(workDir / "Plugins" / "Sarnet.ini");
     if (options.cabrillo) {
         NoteFile(workDir / (ownCall + ".cbr"));
     }
