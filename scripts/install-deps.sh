@@ -3,8 +3,8 @@
 set -euo pipefail
 pkgs=(cmake g++ make clang clang-format libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
       g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
-      binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick hamradio-files python3
-      nodejs npm trustedqsl)
+      binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick hamradio-files python3)
+pkgs+=(nodejs npm trustedqsl)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
