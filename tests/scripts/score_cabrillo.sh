@@ -30,5 +30,5 @@ qsos=$(grep -c '^QSO:' "$cbr")
 [ "$(grep -c '^OK' "$work/check.txt")" = "$qsos" ]
 # 300 QSOs less the wrong-band, no-number and bad-county ones (duplicates stay in the log).
 [ "$qsos" = 297 ] || { echo "expected 297 QSO lines, found $qsos"; exit 1; }
-"$score" --plugin "$build/bin/libStats.so" --workdir "$work" "$cbr" >/dev/null
+"$score" --plugin "$build/bin/libStats.so" --workdir "$work" "$cbr" >/dev/null 2>&1
 echo "$qsos Cabrillo QSOs accepted by cabcheck and read back"
