@@ -174,6 +174,15 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         }
         const std::size_t sentParts = rcvd - sent;
         const std::size_t rcvdParts = tokens.size() - rcvd;
+        for (const std::size_t index : {sent, rcvd}) {
+            for (const char c : tokens[index]) {
+                const auto byte = static_cast<unsigned char>(c);
+                if (byte < 0x20 || byte >= 0x7f) {
+                    return fail("call",
+                                Shown(tokens[index]) + " is not a call sign (non-ASCII byte)");
+                }
+            }
+        }
         qso.ownCall = std::string(tokens[sent]);
         qso.call = std::string(tokens[rcvd]);
         if (sentParts >= 3) {

@@ -58,5 +58,8 @@ TEST(CabrilloReader, MalformedLogsNameLineAndField) {
               "log.cbr: line 1, field time: \"18:05\" is not an HHMM time");
     EXPECT_EQ(error("QSO: 3.5 RY 2026-12-07 1805 YO8SRN 599 001 DL1A 599 002\n"),
               "log.cbr: line 1, field frequency: \"3.5\" is not a frequency in kHz");
+    EXPECT_EQ(error("QSO: 3580 RY 2026-12-07 1805 YO8SRN 599 001 D\xC3\xBC"
+                    "1A 599 002\n"),
+              "log.cbr: line 1, field call: \"D??1A\" is not a call sign (non-ASCII byte)");
     EXPECT_FALSE(LooksLikeCabrillo("<CALL:4>DL1A<EOR>"));
 }
