@@ -5,6 +5,9 @@ pkgs=(cmake g++ make clang clang-format libclang-rt-14-dev googletest libgtest-d
       g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
       binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick hamradio-files python3
       trustedqsl)
+# Node.js and npm for the third-party ADIF reader, unless the machine already has them.
+command -v node >/dev/null 2>&1 || pkgs+=(nodejs)
+command -v npm >/dev/null 2>&1 || pkgs+=(npm)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

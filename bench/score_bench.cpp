@@ -1,0 +1,104 @@
+// The command-line scorer on a 100 000-QSO ADIF log: reading, country lookups, and the whole
+// run through the plug-in's entry points (what sarnet-score does between start and exit).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "host/score/cty_database.h"
+#include "host/score/log_input.h"
+#include "host/score/plugin_loader.h"
+#include "host/score/score_run.h"
+
+namespace {
+
+constexpr int kQsos = 100000;
+
+std::string Field(const char* name, const std::string& value) {
+    return "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + value;
+}
+
+// A day-long log, one QSO every 0.86 s, calls from a few hundred thousand possibilities.
+const std::string& BigLog() {
+    static const std::string log = [] {
+        static const char* kPrefixes[] = {"YO3", "YO5", "YO9", "DL1", "OE2", "HA5", "LZ1",
+                                          "UR5", "SP9", "OK1", "S51", "9A2", "I2",  "F5"};
+        std::mt19937 random(7);
+        std::string text = "benchmark log <EOH>\n";
+        for (int i = 0; i < kQsos; ++i) {
+            std::string call = kPrefixes[random() % 14];
+            for (int k = 0; k < 3; ++k) {
+                call += static_cast<char>('A' + random() % 26);
+            }
+            const int second = i * 864 / 1000;
+            char time[16];
+            std::snprintf(time, sizeof time, "%02d%02d%02d", second / 3600, second / 60 % 60,
+                          second % 60);
+            const bool home = call.rfind("YO", 0) == 0;
+            text += Field("CALL", call) + Field("QSO_DATE", "20261206") + Field("TIME_ON", time) +
+                    Field("BAND", "80m") + Field("FREQ", "3.58") + Field("MODE", "PSK") +
+                    Field("SUBMODE", "BPSK31") + Field("RST_SENT", "599") +
+                    Field("RST_RCVD", "599") + Field("STX_STRING", std::to_string(i + 1)) +
+                    Field("SRX_STRING", std::to_string(i % 999) + (home ? "BV" : "")) +
+                    Field("STATION_CALLSIGN", "YO8SRN") + "<EOR>\n";
+        }
+        return text;
+    }();
+    return log;
+}
+
+const CtyDatabase& Cty() {
+    static const CtyDatabase cty = [] {
+        std::string bytes;
+        std::string error;
+        std::optional<InputError> parseError;
+        ReadWholeFile(STATS_CTY_PATH, &bytes, &error);
+        return CtyDatabase::Parse(bytes, STATS_CTY_PATH, &parseError);
+    }();
+    return cty;
+}
+
+void ReadAndLookUp(benchmark::State& state) {
+    for (auto _ : state) {
+        LogReadResult log = ParseLog(BigLog(), "bench.adi");
+        AssignPrefixes(Cty(), &log.qsos);
+        benchmark::DoNotOptimize(log.qsos.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kQsos);
+}
+BENCHMARK(ReadAndLookUp)->Unit(benchmark::kMillisecond);
+
+void CountryFileLoad(benchmark::State& state) {
+    std::string bytes;
+    std::string error;
+    ReadWholeFile(STATS_CTY_PATH, &bytes, &error);
+    for (auto _ : state) {
+        std::optional<InputError> parseError;
+        benchmark::DoNotOptimize(CtyDatabase::Parse(bytes, STATS_CTY_PATH, &parseError));
+    }
+}
+BENCHMARK(CountryFileLoad)->Unit(benchmark::kMillisecond);
+
+// The whole run: read, look up, ResetStats0, 100 000 AddData0 calls, GetResult0.
+void ScoreEndToEnd(benchmark::State& state) {
+    std::string error;
+    const auto plugin = PluginLibrary::Open(STATS_PLUGIN_PATH, &error);
+    if (!plugin) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    ScoreRunSettings settings;
+    settings.hostDirectory = "./";
+    settings.ownCall = "YO8SRN";
+    settings.contestDays = 46362.0;
+    for (auto _ : state) {
+        LogReadResult log = ParseLog(BigLog(), "bench.adi");
+        AssignPrefixes(Cty(), &log.qsos);
+        benchmark::DoNotOptimize(RunScoring(plugin->EntryPoints(), log.qsos, settings).summary);
+    }
+    state.SetItemsProcessed(state.iterations() * kQsos);
+}
+BENCHMARK(ScoreEndToEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

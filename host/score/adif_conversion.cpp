@@ -1,0 +1,193 @@
+// ADIF field mapping. CALL, QSO_DATE and TIME_ON are required; everything else may be
+// missing and then reaches the plug-in as empty text (which it reports as it should).
+#include "host/score/adif_conversion.h"
+
+#include <cctype>
+#include <cstdint>
+#include <optional>
+
+#include "host/score/automation_date.h"
+#include "host/score/band_plan.h"
+
+namespace {
+
+std::string Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+std::string Shown(std::string_view text) {
+    std::string out;
+    for (char c : text.substr(0, 40)) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte >= 0x20 && byte < 0x7f ? c : '?';
+    }
+    return "\"" + out + "\"";
+}
+
+bool IsCallText(std::string_view call) {
+    for (char c : call) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7f) {
+            return false;
+        }
+    }
+    return !call.empty();
+}
+
+std::string Value(const AdifRecord& record, std::string_view name) {
+    const std::string* value = record.Find(name);
+    return value != nullptr ? Trim(*value) : std::string();
+}
+
+// The first of the named fields that is present and not blank.
+std::string FirstValue(const AdifRecord& record, std::string_view first, std::string_view second) {
+    std::string value = Value(record, first);
+    return value.empty() ? Value(record, second) : value;
+}
+
+}  // namespace
+
+std::string NormaliseMode(std::string_view mode, std::string_view submode) {
+    const std::string upperMode = Upper(mode);
+    const std::string upperSubmode = Upper(submode);
+    const auto isBpsk31 = [](const std::string& text) {
+        return text == "PSK31" || text == "BPSK31";
+    };
+    if (isBpsk31(upperMode) || (upperMode == "PSK" && isBpsk31(upperSubmode))) {
+        return "BPSK31";
+    }
+    return submode.empty() ? std::string(mode) : std::string(submode);
+}
+
+bool ParseMegahertz(std::string_view text, std::uint32_t* hertz) {
+    const std::size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot);
+    const std::string_view fraction =
+        dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+    const auto digitsOnly = [](std::string_view digits) {
+        return digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if ((whole.empty() && fraction.empty()) || !digitsOnly(whole) || !digitsOnly(fraction)) {
+        return false;
+    }
+    std::uint64_t value = 0;
+    for (char c : whole) {
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > 1000000) {
+            *hertz = 0;
+            return true;
+        }
+    }
+    std::uint64_t micro = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        micro =
+            micro * 10 + (i < fraction.size() ? static_cast<std::uint64_t>(fraction[i] - '0') : 0);
+    }
+    const std::uint64_t total = value * 1000000 + micro;
+    *hertz = total > UINT32_MAX ? 0 : static_cast<std::uint32_t>(total);
+    return true;
+}
+
+std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
+                                            LogQso* out) {
+    const auto fail = [&](const char* field, const std::string& message) {
+        return InputError{fileName, "record " + std::to_string(record.number), field, message};
+    };
+    LogQso qso;
+    qso.recordNumber = record.number;
+    qso.call = Value(record, "CALL");
+    if (qso.call.empty()) {
+        return fail("CALL", "missing");
+    }
+    if (!IsCallText(qso.call)) {
+        return fail("CALL", Shown(qso.call) + " is not a call sign (blank or non-ASCII byte)");
+    }
+    const std::string dateText = Value(record, "QSO_DATE");
+    std::optional<CalendarTime> time = ParseDate(dateText);
+    if (dateText.empty() || dateText.size() != 8 || !time) {
+        return fail("QSO_DATE",
+                    dateText.empty() ? "missing" : Shown(dateText) + " is not a YYYYMMDD date");
+    }
+    const std::string timeText = Value(record, "TIME_ON");
+    if (!ParseTimeOfDay(timeText, &*time)) {
+        return fail("TIME_ON",
+                    timeText.empty() ? "missing" : Shown(timeText) + " is not HHMM or HHMMSS");
+    }
+    qso.days = ToAutomationDate(*time);
+
+    const std::string freqText = Value(record, "FREQ");
+    if (!freqText.empty() && !ParseMegahertz(freqText, &qso.frequencyHz)) {
+        return fail("FREQ", Shown(freqText) + " is not a frequency in MHz");
+    }
+    qso.band = Lower(Value(record, "BAND"));
+    if (qso.band.empty()) {
+        qso.band = BandOfFrequency(qso.frequencyHz);
+    }
+    qso.mode = NormaliseMode(Value(record, "MODE"), Value(record, "SUBMODE"));
+    qso.rstSent = Value(record, "RST_SENT");
+    qso.rstRcvd = Value(record, "RST_RCVD");
+    qso.exchSent = FirstValue(record, "STX_STRING", "STX");
+    qso.exchRcvd = FirstValue(record, "SRX_STRING", "SRX");
+    qso.ownCall = FirstValue(record, "STATION_CALLSIGN", "OPERATOR");
+    *out = std::move(qso);
+    return std::nullopt;
+}
+
+LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName) {
+    LogReadResult result;
+    result.error = parsed.error;
+    for (std::size_t i = 0; i < parsed.records.size() && !result.error; ++i) {
+        result.qsos.emplace_back();
+        result.error = ConvertAdifRecord(parsed.records[i], fileName, &result.qsos.back());
+    }
+    if (result.error) {
+        result.qsos.clear();
+    }
+    return result;
+}
+
+LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
+    LogReadResult result;
+    // Every record ends in <EOR>: counting them first spares the log's vector its regrowth.
+    std::size_t records = 0;
+    for (std::size_t pos = bytes.find('>'); pos != std::string_view::npos;
+         pos = bytes.find('>', pos + 1)) {
+        records +=
+            pos >= 4 && (bytes[pos - 1] == 'R' || bytes[pos - 1] == 'r') && bytes[pos - 4] == '<';
+    }
+    result.qsos.reserve(records);
+    std::optional<InputError> conversionError;
+    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+        result.qsos.emplace_back();
+        conversionError = ConvertAdifRecord(record, fileName, &result.qsos.back());
+        return !conversionError;
+    });
+    if (conversionError) {
+        result.error = conversionError;
+    }
+    if (result.error) {
+        result.qsos.clear();
+    }
+    return result;
+}

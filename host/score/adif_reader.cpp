@@ -1,0 +1,155 @@
+// ADIF tag scanner. Text between tags (the header's free text, line breaks, comments) is
+// skipped; a record still open at the end of the file is reported as truncated.
+#include "host/score/adif_reader.h"
+
+#include <cctype>
+
+namespace {
+
+void Upper(std::string_view text, std::string* out) {
+    out->assign(text.data(), text.size());
+    for (char& c : *out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+}
+
+std::string Upper(std::string_view text) {
+    std::string out;
+    Upper(text, &out);
+    return out;
+}
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (char c : text.substr(0, 40)) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte >= 0x20 && byte < 0x7f ? c : '?';
+    }
+    return out;
+}
+
+bool ContainsEoh(std::string_view bytes) {
+    for (std::size_t pos = bytes.find('<'); pos != std::string_view::npos;
+         pos = bytes.find('<', pos + 1)) {
+        if (Upper(bytes.substr(pos, 5)) == "<EOH>") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+const std::string* AdifRecord::Find(std::string_view name) const {
+    for (const auto& field : fields) {
+        if (field.first == name) {
+            return &field.second;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
+                                   const AdifRecordSink& sink) {
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        return InputError{fileName, "", "", "the file is empty"};
+    }
+    std::size_t recordCount = 0;
+    AdifRecord current;
+    // Field slots are reused from record to record: a large log then costs no allocation
+    // per field.
+    std::size_t used = 0;
+    // A file that opens with a tag has no header unless an <EOH> closes one further on.
+    bool inHeader = bytes.front() != '<' || ContainsEoh(bytes);
+    auto where = [&] {
+        return inHeader ? std::string("header") : "record " + std::to_string(recordCount + 1);
+    };
+    auto fail = [&](const std::string& field, const std::string& message) {
+        return InputError{fileName, where(), field, message};
+    };
+
+    std::string name;
+    std::size_t pos = 0;
+    while (true) {
+        pos = bytes.find('<', pos);
+        if (pos == std::string_view::npos) {
+            break;
+        }
+        const std::size_t close = bytes.find('>', pos + 1);
+        if (close == std::string_view::npos) {
+            return fail("",
+                        "tag \"<" + Printable(bytes.substr(pos + 1)) + "\" is never closed by '>'");
+        }
+        const std::string_view tag = bytes.substr(pos + 1, close - pos - 1);
+        const std::size_t colon = tag.find(':');
+        Upper(tag.substr(0, colon), &name);
+        if (colon == std::string_view::npos) {
+            pos = close + 1;
+            if (name == "EOH") {
+                used = 0;
+                inHeader = false;
+            } else if (name == "EOR") {
+                if (used > 0) {
+                    current.number = ++recordCount;
+                    current.fields.resize(used);
+                    if (!sink(current)) {
+                        return std::nullopt;
+                    }
+                    used = 0;
+                }
+                inHeader = false;
+            } else {
+                return fail(Printable(name), "the tag has no length");
+            }
+            continue;
+        }
+        if (name.empty()) {
+            return fail("", "a tag without a field name");
+        }
+        const std::string_view rest = tag.substr(colon + 1);
+        const std::string_view lengthText = rest.substr(0, rest.find(':'));
+        if (lengthText.empty() || lengthText.size() > 9 ||
+            lengthText.find_first_not_of("0123456789") != std::string_view::npos) {
+            return fail(Printable(name),
+                        "length \"" + Printable(lengthText) + "\" is not a number");
+        }
+        std::size_t length = 0;
+        for (char digit : lengthText) {
+            length = length * 10 + static_cast<std::size_t>(digit - '0');
+        }
+        const std::size_t valueStart = close + 1;
+        if (length > bytes.size() - valueStart) {
+            return fail(Printable(name), "length " + std::to_string(length) +
+                                             " is longer than the rest of the file (" +
+                                             std::to_string(bytes.size() - valueStart) + " bytes)");
+        }
+        if (used == current.fields.size()) {
+            current.fields.emplace_back();
+        }
+        current.fields[used].first = name;
+        current.fields[used].second.assign(bytes.data() + valueStart, length);
+        ++used;
+        pos = valueStart + length;
+    }
+    if (used > 0) {
+        return fail(current.fields[used - 1].first, "the record is truncated: no <EOR> follows it");
+    }
+    if (recordCount == 0) {
+        return InputError{fileName, "", "", "no QSO records (no <EOR> found)"};
+    }
+    return std::nullopt;
+}
+
+AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
+    AdifParseResult result;
+    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+        result.records.push_back(record);
+        return true;
+    });
+    if (result.error) {
+        result.records.clear();
+    }
+    return result;
+}

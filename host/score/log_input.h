@@ -1,0 +1,21 @@
+// Reading a log file from disk: ADIF or Cabrillo by content, and the worked stations'
+// DXCC prefixes from the country file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/score/cty_database.h"
+#include "host/score/log_qso.h"
+
+// Reads the whole file; false with a one-line message when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error);
+
+// Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.
+LogReadResult ParseLog(std::string_view bytes, const std::string& fileName);
+
+// No standard ADIF or Cabrillo field carries the DXCC prefix as text (ADIF's DXCC is an
+// entity number and PFX a WPX prefix), so every prefix comes from the country file. A call
+// the file does not know gets an empty prefix and entity.
+void AssignPrefixes(const CtyDatabase& cty, std::vector<LogQso>* qsos);

@@ -1,0 +1,32 @@
+// The command line of sarnet-score.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct ScoreOptions {
+    std::string logFile;
+    std::string ownCall;            // empty: from the log
+    std::string ownExchangeSuffix;  // appended by the plug-in to every sent exchange
+    std::string contestDate;        // "YYYY-MM-DD"; empty: date of the log's first QSO
+    bool html = false;
+    bool cabrillo = false;
+    std::vector<std::string> checkCalls;
+    std::vector<std::pair<std::string, std::string>> exchanges;  // text, prefix
+    std::string pluginPath;                                      // empty: next to the program
+    std::string ctyPath = "/usr/share/hamradio-files/cty.dat";
+    std::string workDir;  // empty: the current directory
+    std::string reportFile;
+    bool help = false;
+};
+
+struct OptionsResult {
+    ScoreOptions options;
+    std::optional<std::string> error;  // a usage error, one line
+};
+
+OptionsResult ParseOptions(const std::vector<std::string>& arguments);
+
+std::string HelpText();

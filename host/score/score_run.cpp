@@ -1,0 +1,121 @@
+// Hourly tallies come from the plug-in itself: the Total row of a summary taken whenever
+// the next QSO falls in another hour, minus the Total of the previous snapshot. So the
+// chart counts exactly what the plug-in scores (dupes and bad QSOs excluded).
+#include "host/score/score_run.h"
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+#include "host/score/automation_date.h"
+#include "host/score/summary_reader.h"
+
+namespace {
+
+constexpr StatsDateTime kNullDate{0.0, 2};
+
+long HourOf(double days) {
+    return static_cast<long>(std::floor(days * 24.0 + 1e-9));
+}
+
+std::string HourLabel(long hour) {
+    const CalendarTime date = FromAutomationDate(static_cast<double>(hour) / 24.0 + 1e-9);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02ld:00", date.year, date.month, date.day,
+                  ((hour % 24) + 24) % 24);
+    return buffer;
+}
+
+void AddQso(const PluginEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
+    const StatsDateTime time{qso.days, 0};
+    const std::string& logged = qso.ownCall.empty() ? ownCall : qso.ownCall;
+    plugin.addData(logged.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
+                   qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
+                   qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
+                   qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
+                   qso.band.c_str(), "");
+}
+
+}  // namespace
+
+ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<LogQso>& qsos,
+                          const ScoreRunSettings& settings) {
+    const StatsDateTime contestDate{settings.contestDays, 0};
+    plugin.resetStats(settings.hostDirectory.c_str(), settings.cabrillo ? 1 : 0,
+                      settings.ownCall.c_str(), &contestDate, &contestDate, "", "", "", "", "", "",
+                      "", "", "", settings.ownExchangeSuffix.c_str(), 0, 0, 0, 0.0, 0.0, "", "",
+                      "");
+    ScoreRunResult result;
+    std::map<long, HourTally> hours;
+    SummaryRow previous;
+    auto snapshot = [&](long hour) {
+        int score = 0;
+        const char* text = plugin.getResult(&score);
+        const auto figures = ReadSummary(text != nullptr ? text : "");
+        if (!figures) {
+            return;
+        }
+        HourTally& tally = hours[hour];
+        tally.qsos += figures->total.qsos - previous.qsos;
+        tally.points += figures->total.points - previous.points;
+        previous = figures->total;
+    };
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        AddQso(plugin, qsos[i], settings.ownCall);
+        if (settings.hourlyTallies) {
+            const long hour = HourOf(qsos[i].days);
+            if (i + 1 == qsos.size() || HourOf(qsos[i + 1].days) != hour) {
+                snapshot(hour);
+            }
+        }
+    }
+    int score = 0;
+    const char* text = plugin.getResult(&score);
+    result.summary = text != nullptr ? text : "";
+    result.scoreOut = score;
+    if (!hours.empty()) {
+        const long first = hours.begin()->first;
+        const long last = hours.rbegin()->first;
+        // Quiet hours inside the contest show as empty bars; a stray date far away does not
+        // stretch the chart over weeks.
+        const bool fillGaps = last - first <= 96;
+        for (long hour = first; hour <= last; ++hour) {
+            const auto found = hours.find(hour);
+            if (found == hours.end() && !fillGaps) {
+                continue;
+            }
+            HourTally tally = found != hours.end() ? found->second : HourTally{};
+            tally.label = HourLabel(hour);
+            result.hours.push_back(tally);
+        }
+    }
+    return result;
+}
+
+const char* CallCheckMeaning(int code) {
+    switch (code) {
+        case 0:
+            return "duplicate: already worked on this band and mode";
+        case 1:
+            return "not a duplicate; its DXCC prefix is already worked on this band";
+        case 2:
+            return "not a duplicate; a new DXCC prefix on this band";
+        case 4:
+            return "band or mode outside the contest";
+        default:
+            return "unknown code";
+    }
+}
+
+int CheckCall(const PluginEntryPoints& plugin, const std::string& call, const std::string& prefix) {
+    std::string buffer27(256, '\0');
+    std::string buffer28(256, '\0');
+    return plugin.checkCall(call.c_str(), 0, 0, "BPSK31", "", "", "", "", "", "", "", "", "",
+                            prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m",
+                            buffer27.data(), buffer28.data());
+}
+
+int ValidateExchange(const PluginEntryPoints& plugin, const std::string& exchange,
+                     const std::string& prefix) {
+    return plugin.isValidExchange(exchange.c_str(), "", prefix.c_str(), "", 0, 0, 0);
+}

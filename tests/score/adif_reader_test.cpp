@@ -1,0 +1,162 @@
+// The ADIF reader and the mapping of its fields to the QSOs fed to the plug-in.
+#include <gtest/gtest.h>
+
+#include "host/score/adif_conversion.h"
+#include "host/score/adif_reader.h"
+#include "host/score/automation_date.h"
+
+namespace {
+
+std::string ErrorOf(std::string_view bytes) {
+    const AdifParseResult parsed = ParseAdif(bytes, "log.adi");
+    const LogReadResult log = ConvertAdifRecords(parsed, "log.adi");
+    return log.error ? log.error->Format() : std::string();
+}
+
+constexpr const char* kQso =
+    "<CALL:6>YO3ABC<QSO_DATE:8>20261207<TIME_ON:4>1805<BAND:3>80m<FREQ:5>3.580"
+    "<MODE:3>PSK<SUBMODE:6>BPSK31<RST_SENT:3>599<RST_RCVD:3>599<STX_STRING:3>001"
+    "<SRX_STRING:6>012 BV<STATION_CALLSIGN:6>YO8SRN<EOR>\n";
+
+}  // namespace
+
+TEST(AdifReader, LengthsCountBytesNamesIgnoreCaseAndTypesAreAccepted) {
+    // "Ștefan" is 7 bytes in UTF-8: the value must not swallow the next tag.
+    const std::string bytes =
+        "free header text <adif_ver:5>3.1.4 <eoh>\n"
+        "<call:6>YO3ABC <Name:7>\xC8\x98tefan <Qso_Date:8:D>20261207 <eor>\n"
+        "<CALL:4>DL1A<QSO_DATE:8>20261207<EOR>";
+    const AdifParseResult parsed = ParseAdif(bytes, "log.adi");
+    ASSERT_FALSE(parsed.error) << parsed.error->Format();
+    ASSERT_EQ(parsed.records.size(), 2u);
+    EXPECT_EQ(*parsed.records[0].Find("CALL"), "YO3ABC");
+    EXPECT_EQ(*parsed.records[0].Find("NAME"), "\xC8\x98tefan");
+    EXPECT_EQ(*parsed.records[0].Find("QSO_DATE"), "20261207");
+    EXPECT_EQ(parsed.records[0].Find("ADIF_VER"), nullptr);
+    EXPECT_EQ(parsed.records[1].number, 2u);
+}
+
+TEST(AdifReader, HeaderIsOptionalAndEmptyRecordsAreSkipped) {
+    const AdifParseResult parsed = ParseAdif("<CALL:4>DL1A<EOR><EOR>\n<CALL:4>OE1B<EOR>", "x");
+    ASSERT_FALSE(parsed.error);
+    ASSERT_EQ(parsed.records.size(), 2u);
+    EXPECT_EQ(*parsed.records[1].Find("CALL"), "OE1B");
+    // A file that opens with header fields closed by <EOH> does not count them as a record.
+    const AdifParseResult withHeader = ParseAdif("<ADIF_VER:5>3.1.4<EOH><CALL:4>DL1A<EOR>", "x");
+    ASSERT_EQ(withHeader.records.size(), 1u);
+    EXPECT_EQ(withHeader.records[0].Find("ADIF_VER"), nullptr);
+}
+
+TEST(AdifReader, MalformedInputNamesFileRecordAndField) {
+    EXPECT_EQ(ErrorOf(""), "log.adi: the file is empty");
+    EXPECT_EQ(ErrorOf(" \r\n"), "log.adi: the file is empty");
+    EXPECT_EQ(ErrorOf("header only <EOH>\n"), "log.adi: no QSO records (no <EOR> found)");
+    EXPECT_EQ(ErrorOf(std::string(kQso) + "<CALL:4>DL1A<QSO_DATE:8>2026"),
+              "log.adi: record 2, field QSO_DATE: length 8 is longer than the rest of the file "
+              "(4 bytes)");
+    EXPECT_EQ(ErrorOf(std::string(kQso) + "<CALL:4>DL1A<QSO_DATE:8>20261207"),
+              "log.adi: record 2, field QSO_DATE: the record is truncated: no <EOR> follows it");
+    EXPECT_EQ(ErrorOf("<CALL:x4>DL1A<EOR>"),
+              "log.adi: record 1, field CALL: length \"x4\" is not a number");
+    EXPECT_EQ(ErrorOf("<CALL:>DL1A<EOR>"),
+              "log.adi: record 1, field CALL: length \"\" is not a number");
+    EXPECT_EQ(ErrorOf("<CALL:99999999999>DL1A<EOR>"),
+              "log.adi: record 1, field CALL: length \"99999999999\" is not a number");
+    EXPECT_EQ(ErrorOf("<CALL:4>DL1A<EOR><CALL:4"),
+              "log.adi: record 2: tag \"<CALL:4\" is never closed by '>'");
+    EXPECT_EQ(ErrorOf("<CALL>DL1A<EOR>"), "log.adi: record 1, field CALL: the tag has no length");
+    EXPECT_EQ(ErrorOf("<:4>DL1A<EOR>"), "log.adi: record 1: a tag without a field name");
+}
+
+TEST(AdifConversion, MapsFieldsAsTheHostPassesThem) {
+    const std::string bytes = std::string(kQso) +
+                              "<call:4>DL1A<qso_date:8>20261207<time_on:6>180530<freq:7>3.58012"
+                              "<mode:5>psk31<stx:1>2<srx:2>17<operator:5>YO8SR<APP_X_Y:3>abc<eor>";
+    const LogReadResult log = ConvertAdifRecords(ParseAdif(bytes, "log.adi"), "log.adi");
+    ASSERT_FALSE(log.error) << log.error->Format();
+    ASSERT_EQ(log.qsos.size(), 2u);
+    const LogQso& first = log.qsos[0];
+    EXPECT_EQ(first.call, "YO3ABC");
+    EXPECT_DOUBLE_EQ(first.days, 46363.0 + (18 * 60 + 5) / 1440.0);
+    EXPECT_EQ(first.frequencyHz, 3580000u);
+    EXPECT_EQ(first.band, "80m");
+    EXPECT_EQ(first.mode, "BPSK31");
+    EXPECT_EQ(first.exchSent, "001");
+    EXPECT_EQ(first.exchRcvd, "012 BV");  // the plug-in itself drops the blank
+    EXPECT_EQ(first.ownCall, "YO8SRN");
+    const LogQso& second = log.qsos[1];
+    EXPECT_DOUBLE_EQ(second.days, 46363.0 + (18 * 3600 + 5 * 60 + 30) / 86400.0);
+    EXPECT_EQ(second.frequencyHz, 3580120u);
+    EXPECT_EQ(second.band, "80m");  // from the frequency
+    EXPECT_EQ(second.mode, "BPSK31");
+    EXPECT_EQ(second.exchSent, "2");
+    EXPECT_EQ(second.exchRcvd, "17");
+    EXPECT_EQ(second.ownCall, "YO8SR");
+}
+
+TEST(AdifConversion, ModeNamesLoggersWriteForBpsk31) {
+    EXPECT_EQ(NormaliseMode("PSK", "BPSK31"), "BPSK31");
+    EXPECT_EQ(NormaliseMode("psk", "psk31"), "BPSK31");
+    EXPECT_EQ(NormaliseMode("PSK31", ""), "BPSK31");
+    EXPECT_EQ(NormaliseMode("bpsk31", ""), "BPSK31");
+    EXPECT_EQ(NormaliseMode("PSK", "PSK63"), "PSK63");
+    EXPECT_EQ(NormaliseMode("PSK", ""), "PSK");
+    EXPECT_EQ(NormaliseMode("CW", ""), "CW");
+    EXPECT_EQ(NormaliseMode("RTTY", "BPSK31"), "BPSK31");
+}
+
+TEST(AdifConversion, FrequenciesInMegahertz) {
+    std::uint32_t hz = 1;
+    EXPECT_TRUE(ParseMegahertz("3.58", &hz));
+    EXPECT_EQ(hz, 3580000u);
+    EXPECT_TRUE(ParseMegahertz("14", &hz));
+    EXPECT_EQ(hz, 14000000u);
+    EXPECT_TRUE(ParseMegahertz(".5", &hz));
+    EXPECT_EQ(hz, 500000u);
+    EXPECT_TRUE(ParseMegahertz("3.5801239", &hz));  // below a hertz is dropped
+    EXPECT_EQ(hz, 3580123u);
+    EXPECT_TRUE(ParseMegahertz("10368.1", &hz));  // beyond 32 bits of hertz
+    EXPECT_EQ(hz, 0u);
+    EXPECT_FALSE(ParseMegahertz("3,58", &hz));
+    EXPECT_FALSE(ParseMegahertz("", &hz));
+    EXPECT_FALSE(ParseMegahertz(".", &hz));
+    EXPECT_FALSE(ParseMegahertz("-3.5", &hz));
+}
+
+TEST(AdifConversion, BadFieldsAreNamed) {
+    const auto error = [](const std::string& record) { return ErrorOf(record + "<EOR>"); };
+    EXPECT_EQ(error("<QSO_DATE:8>20261207<TIME_ON:4>1805"),
+              "log.adi: record 1, field CALL: missing");
+    EXPECT_EQ(error("<CALL:4>DL1A<TIME_ON:4>1805"), "log.adi: record 1, field QSO_DATE: missing");
+    EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20260231<TIME_ON:4>1805"),
+              "log.adi: record 1, field QSO_DATE: \"20260231\" is not a YYYYMMDD date");
+    EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:10>2026-12-07<TIME_ON:4>1805"),
+              "log.adi: record 1, field QSO_DATE: \"2026-12-07\" is not a YYYYMMDD date");
+    EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>2460"),
+              "log.adi: record 1, field TIME_ON: \"2460\" is not HHMM or HHMMSS");
+    EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>1805<FREQ:4>3.5a"),
+              "log.adi: record 1, field FREQ: \"3.5a\" is not a frequency in MHz");
+    EXPECT_EQ(error("<CALL:5>D\xC3\xBC"
+                    "1A<QSO_DATE:8>20261207<TIME_ON:4>1805"),
+              "log.adi: record 1, field CALL: \"D??1A\" is not a call sign (blank or non-ASCII "
+              "byte)");
+}
+
+TEST(AutomationDate, CalendarRoundTripAndStrictParsing) {
+    CalendarTime time{1899, 12, 30, 0, 0, 0};
+    EXPECT_DOUBLE_EQ(ToAutomationDate(time), 0.0);
+    time = {2000, 2, 29, 12, 0, 0};
+    const double days = ToAutomationDate(time);
+    EXPECT_DOUBLE_EQ(days, 36585.5);
+    const CalendarTime back = FromAutomationDate(days);
+    EXPECT_EQ(back.year, 2000);
+    EXPECT_EQ(back.month, 2);
+    EXPECT_EQ(back.day, 29);
+    EXPECT_TRUE(ParseDate("20240229"));
+    EXPECT_FALSE(ParseDate("20230229"));
+    EXPECT_FALSE(ParseDate("2026120"));
+    EXPECT_FALSE(ParseDate("2026-1-07"));
+    EXPECT_TRUE(ParseTimeOfDay("235959", &time));
+    EXPECT_FALSE(ParseTimeOfDay("18:05", &time));
+    EXPECT_FALSE(ParseTimeOfDay("180", &time));
+}
