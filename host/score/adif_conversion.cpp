@@ -8,42 +8,9 @@
 
 #include "host/score/automation_date.h"
 #include "host/score/band_plan.h"
+#include "host/score/text_util.h"
 
 namespace {
-
-std::string Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
-std::string Shown(std::string_view text) {
-    std::string out;
-    for (char c : text.substr(0, 40)) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += byte >= 0x20 && byte < 0x7f ? c : '?';
-    }
-    return "\"" + out + "\"";
-}
 
 bool IsCallText(std::string_view call) {
     for (char c : call) {

@@ -3,31 +3,17 @@
 #include "host/score/adif_reader.h"
 
 #include <cctype>
+#include "host/score/text_util.h"
 
 namespace {
 
-void Upper(std::string_view text, std::string* out) {
+void UpperInto(std::string_view text, std::string* out) {
     out->assign(text.data(), text.size());
     for (char& c : *out) {
         if (c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
         }
     }
-}
-
-std::string Upper(std::string_view text) {
-    std::string out;
-    Upper(text, &out);
-    return out;
-}
-
-std::string Printable(std::string_view text) {
-    std::string out;
-    for (char c : text.substr(0, 40)) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += byte >= 0x20 && byte < 0x7f ? c : '?';
-    }
-    return out;
 }
 
 bool ContainsEoh(std::string_view bytes) {
@@ -84,7 +70,7 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
         }
         const std::string_view tag = bytes.substr(pos + 1, close - pos - 1);
         const std::size_t colon = tag.find(':');
-        Upper(tag.substr(0, colon), &name);
+        UpperInto(tag.substr(0, colon), &name);
         if (colon == std::string_view::npos) {
             pos = close + 1;
             if (name == "EOH") {

@@ -6,16 +6,9 @@
 
 #include "host/score/automation_date.h"
 #include "host/score/band_plan.h"
+#include "host/score/text_util.h"
 
 namespace {
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
 
 std::vector<std::string_view> Tokens(std::string_view line) {
     std::vector<std::string_view> tokens;
@@ -33,15 +26,6 @@ std::vector<std::string_view> Tokens(std::string_view line) {
         pos = end;
     }
     return tokens;
-}
-
-std::string Shown(std::string_view text) {
-    std::string out;
-    for (char c : text.substr(0, 40)) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += byte >= 0x20 && byte < 0x7f ? c : '?';
-    }
-    return "\"" + out + "\"";
 }
 
 bool StartsWithTag(std::string_view line, std::string_view tag) {

@@ -4,25 +4,9 @@
 #include "host/score/cty_database.h"
 
 #include <cctype>
+#include "host/score/text_util.h"
 
 namespace {
-
-std::string Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
 
 bool IsPortableModifier(std::string_view part) {
     return part == "P" || part == "M" || part == "MM" || part == "AM" || part == "QRP" ||

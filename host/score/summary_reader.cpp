@@ -3,17 +3,9 @@
 #include "host/score/summary_reader.h"
 
 #include <cstdlib>
+#include "host/score/text_util.h"
 
 namespace {
-
-std::string Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 std::vector<std::vector<std::string>> TextRows(std::string_view summary) {
     std::vector<std::vector<std::string>> rows;

@@ -1,0 +1,44 @@
+// Text helpers of the command-line scorer.
+#include "host/score/text_util.h"
+
+std::string Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (char c : text.substr(0, 40)) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte >= 0x20 && byte < 0x7f ? c : '?';
+    }
+    return out;
+}
+
+std::string Shown(std::string_view text) {
+    return "\"" + Printable(text) + "\"";
+}

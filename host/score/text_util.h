@@ -1,0 +1,15 @@
+// Small text helpers shared by the log readers and the summary reader.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Without leading and trailing blanks, tabs and line ends.
+std::string Trim(std::string_view text);
+// ASCII letters folded to upper or lower case.
+std::string Upper(std::string_view text);
+std::string Lower(std::string_view text);
+// At most 40 characters with every byte outside printable ASCII shown as '?', for messages.
+std::string Printable(std::string_view text);
+// The same in double quotes.
+std::string Shown(std::string_view text);
