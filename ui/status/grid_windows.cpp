@@ -21,16 +21,14 @@ void OpenGridWindow(std::atomic<Window*>& pointer) {
 }
 
 // The pointer is cleared under the mutex first, so no other thread can still be inside the
-// object when it is destroyed.
+// object when it is destroyed. Destroying the window takes it off the screen, as the close
+// message would, and the object never outlives its pointer.
 template <class Window>
 void CloseGridWindow(std::atomic<Window*>& pointer) {
     std::unique_ptr<Window> window;
     {
         std::lock_guard<std::mutex> lock(g_gridWindowMutex);
         window.reset(pointer.exchange(nullptr));
-    }
-    if (window && window->hwnd() != nullptr) {
-        SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
     }
 }
 

@@ -88,6 +88,19 @@ void Setup_Sarnet::RequestRefresh() {
     PostMessageW(hwnd(), kRefreshStatsMessage, 0, 0);
 }
 
+void Setup_Sarnet::OnRefreshStats() {
+    if (m_refreshing) {
+        m_refreshAgain = true;
+        return;
+    }
+    m_refreshing = true;
+    do {
+        m_refreshAgain = false;
+        RefreshDisplay(g_hostApp, *this);
+    } while (m_refreshAgain);
+    m_refreshing = false;
+}
+
 void Setup_Sarnet::OnViewDxccClicked() {
     if (g_dxccWindow != nullptr) {
         CloseDxccWindow();
@@ -176,7 +189,7 @@ INT_PTR Setup_Sarnet::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handl
     handled = false;
     switch (message) {
         case kRefreshStatsMessage:
-            RefreshDisplay(g_hostApp, *this);
+            OnRefreshStats();
             handled = true;
             return 0;
         case kCloseGridWindowMessage:

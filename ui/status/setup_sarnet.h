@@ -46,8 +46,13 @@ class Setup_Sarnet : public Dialog, public RefreshView {
     void OnPrefixChanged();
     void SetPrompt(bool leadingBlank);
     void RequestRefresh();
+    void OnRefreshStats();
 
     bool m_exchanging = false;
+    // A refresh request that arrives while a refresh waits in a call on the host object (whose
+    // wait dispatches messages) is run after it instead of inside it.
+    bool m_refreshing = false;
+    bool m_refreshAgain = false;
 };
 
 // Copy of m_dxccPrefix; status thread only.

@@ -171,22 +171,26 @@ void StopStatusWindow(bool moduleUnloading) {
         return;
     }
     g_stopRequested = true;
-    const Deadline deadline(kStopTimeoutMs);
+    // Each step has its own bound, so a slow step cannot starve the ones after it.
     if (g_statusWindow != nullptr) {
-        PumpMessagesUntil([] { return g_statusHwnd != nullptr || g_threadLetGo; }, deadline);
+        PumpMessagesUntil([] { return g_statusHwnd != nullptr || g_threadLetGo; },
+                          Deadline(kStopTimeoutMs));
         if (const HWND window = g_statusHwnd) {
             if (g_countyWindow != nullptr) {
-                SendMessagePumping(window, kCloseGridWindowMessage, kCloseCountyGrid, 0, deadline);
+                SendMessagePumping(window, kCloseGridWindowMessage, kCloseCountyGrid, 0,
+                                   Deadline(kStopTimeoutMs));
                 Sleep(kCloseSettleMs);
             }
             if (g_dxccWindow != nullptr) {
-                SendMessagePumping(window, kCloseGridWindowMessage, kCloseDxccGrid, 0, deadline);
+                SendMessagePumping(window, kCloseGridWindowMessage, kCloseDxccGrid, 0,
+                                   Deadline(kStopTimeoutMs));
                 Sleep(kCloseSettleMs);
             }
-            SendMessagePumping(window, WM_CLOSE, 0, 0, deadline);
+            SendMessagePumping(window, WM_CLOSE, 0, 0, Deadline(kStopTimeoutMs));
         }
         Sleep(kCloseSettleMs);
     }
+    const Deadline deadline(kStopTimeoutMs);
     const HANDLE thread = g_statusThread.get();
     PumpMessagesUntil(
         [&] { return g_threadLetGo || WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; },

@@ -10,6 +10,8 @@
 #include "platform/settings.h"
 #include "ui/status/portable/live_display_state.h"
 
+std::atomic<unsigned> g_refreshCount{0};
+
 namespace {
 
 // The band texts of the rows, in slot order; compared exactly with each record's band.
@@ -35,6 +37,7 @@ std::string FormatCount(const char* pattern, size_t count, const std::string& ba
 
 RefreshEnd End(RefreshEnd how) {
     g_refreshPending = 1;
+    ++g_refreshCount;
     return how;
 }
 

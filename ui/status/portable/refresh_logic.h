@@ -2,6 +2,7 @@
 // natively with fakes: the host's automation object and the status subsystem's windows.
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,9 @@ constexpr double kStartFrequency = 3580000.0;
 
 // The band slot (0 "160m" to 5 "10m") of a frequency in hertz by its whole megahertz, or -1.
 int BandSlotOfFrequency(double hertz);
+
+// Number of refreshes that have ended, whichever way; for diagnostics and tests.
+extern std::atomic<unsigned> g_refreshCount;
 
 // One refresh of the live call display. Reads and writes the engine state under its lock,
 // never holding the lock across a host call or a window operation. Always leaves
