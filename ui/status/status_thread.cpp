@@ -13,8 +13,9 @@
 // Should the status thread not get there in time, it is suspended for good: a frozen thread
 // is better than one that resumes in an unmapped module.
 // The thread is made with CreateThread, not std::thread, whose exit path runs library code
-// linked into this module. StartStatusWindow waits until the new thread has entered this
-// module, so an unload right after a start never leaves a thread that has yet to begin.
+// linked into this module. StartStatusWindow waits (bounded, pumping) until the new window
+// has initialised, so an unload right after a start finds a window to close, not a thread
+// still on its way up.
 #include "ui/status/status_thread.h"
 
 #include <atomic>
@@ -37,13 +38,11 @@ constexpr DWORD kCloseSettleMs = 20;
 
 std::atomic<HWND> g_statusHwnd{nullptr};
 std::atomic<bool> g_stopRequested{false};
-std::atomic<bool> g_threadEntered{false};
 std::atomic<bool> g_threadLetGo{true};
 // Host's thread only.
 UniqueKernelHandle g_statusThread;
 
 DWORD WINAPI StatusThreadProc(LPVOID) {
-    g_threadEntered = true;
     try {
         StatusThreadMain();
     } catch (...) {
@@ -152,7 +151,6 @@ void StartStatusWindow() {
         StopStatusWindow();
     }
     g_stopRequested = false;
-    g_threadEntered = false;
     g_threadLetGo = false;
     const HANDLE thread = CreateThread(nullptr, 0, StatusThreadProc, nullptr, 0, nullptr);
     if (thread == nullptr) {
@@ -160,10 +158,12 @@ void StartStatusWindow() {
         return;
     }
     g_statusThread.reset(thread);
-    const Deadline deadline(kStopTimeoutMs);
-    while (!g_threadEntered && !deadline.Passed() &&
-           WaitForSingleObject(thread, 1) == WAIT_TIMEOUT) {
-    }
+    // Until the window has finished its initialisation, which binds the host's object and so
+    // needs this thread's messages to flow. After that an unload finds a window to close
+    // rather than a thread that may be loading libraries (loader lock) on its way up.
+    PumpMessagesUntil(
+        [] { return g_statusHwnd != nullptr || g_threadLetGo ; },
+        Deadline(kStopTimeoutMs));
 }
 
 void StopStatusWindow(bool moduleUnloading) {
