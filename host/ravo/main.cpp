@@ -34,8 +34,7 @@ int CheckCall(StatsPlugin& plugin, const char* call, const char* prefix) {
     char buffer27[256] = {};
     char buffer28[256] = {};
     return plugin.CheckCall0(call, 0u, 0u, "BPSK31", "", "", "", "", "", "", "", "", "", prefix, 0,
-                             0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m", buffer27,
-                             buffer28);
+                             0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m", buffer27, buffer28);
 }
 
 }  // namespace
@@ -69,13 +68,13 @@ int main(int argc, char** argv) {
         const char* prefix;
         const char* exchange;
     };
-    const Contact contacts[] = {{"DL1ABC", "DL", "005"}, {"YO2XY", "YO", "012BV"},
-                                {"OK1AB", "OK", "007"}};
+    const Contact contacts[] = {
+        {"DL1ABC", "DL", "005"}, {"YO2XY", "YO", "012BV"}, {"OK1AB", "OK", "007"}};
     double minute = 46363.0 + 18.0 / 24.0;
     for (const Contact& contact : contacts) {
         host.Application().SetEntryLine(contact.call);
-        std::printf("CheckCall0 %s: %d\n", contact.call, CheckCall(plugin, contact.call,
-                                                                   contact.prefix));
+        std::printf("CheckCall0 %s: %d\n", contact.call,
+                    CheckCall(plugin, contact.call, contact.prefix));
         PumpHostMessages(100);
         LogQso(plugin, plugin.AddData0, contact.call, contact.prefix, contact.exchange, minute);
         minute += 1.0 / 1440.0;

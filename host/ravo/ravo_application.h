@@ -25,11 +25,11 @@ class RavoApplication final : public IDispatch {
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
-                                            LCID locale, DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* badArgument) override;
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* badArgument) override;
 
     // The call sign in the entry line (field 5), 8-bit text in the ANSI code page.
     void SetEntryLine(const std::string& call);

@@ -16,8 +16,8 @@ constexpr const wchar_t* kProgId = L"Ravo2.Application";
 
 bool SetDefaultValue(const std::wstring& keyPath, const std::wstring& value) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
         return false;
     }
     const LONG status =
@@ -64,8 +64,7 @@ bool RavoHost::Register() {
         return false;
     }
     return SUCCEEDED(RegisterActiveObject(static_cast<IDispatch*>(m_application),
-                                          kRavoApplicationClsid, ACTIVEOBJECT_STRONG,
-                                          &m_cookie));
+                                          kRavoApplicationClsid, ACTIVEOBJECT_STRONG, &m_cookie));
 }
 
 void RavoHost::Revoke() {

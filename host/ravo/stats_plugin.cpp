@@ -19,17 +19,14 @@ bool StatsPlugin::Load(const std::wstring& path) {
     if (m_module == nullptr) {
         return false;
     }
-    const bool all = Find(m_module, "GetNumberOfSets", GetNumberOfSets) &&
-                     Find(m_module, "GetSetName", GetSetName) &&
-                     Find(m_module, "SetupSet0", SetupSet0) &&
-                     Find(m_module, "setVersion", setVersion) &&
-                     Find(m_module, "ResetStats0", ResetStats0) &&
-                     Find(m_module, "AddData0", AddData0) &&
-                     Find(m_module, "RemoveData0", RemoveData0) &&
-                     Find(m_module, "CheckCall0", CheckCall0) &&
-                     Find(m_module, "GetExchgCount0", GetExchgCount0) &&
-                     Find(m_module, "IsValidExchg0", IsValidExchg0) &&
-                     Find(m_module, "GetResult0", GetResult0);
+    const bool all =
+        Find(m_module, "GetNumberOfSets", GetNumberOfSets) &&
+        Find(m_module, "GetSetName", GetSetName) && Find(m_module, "SetupSet0", SetupSet0) &&
+        Find(m_module, "setVersion", setVersion) && Find(m_module, "ResetStats0", ResetStats0) &&
+        Find(m_module, "AddData0", AddData0) && Find(m_module, "RemoveData0", RemoveData0) &&
+        Find(m_module, "CheckCall0", CheckCall0) &&
+        Find(m_module, "GetExchgCount0", GetExchgCount0) &&
+        Find(m_module, "IsValidExchg0", IsValidExchg0) && Find(m_module, "GetResult0", GetResult0);
     if (!all) {
         Unload();
     }

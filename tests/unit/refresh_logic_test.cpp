@@ -85,8 +85,8 @@ class RefreshLogic : public WorkFolderTest {
         EngineLock lock(g_engineMutex);
         g_startYear = "2026";
         for (int slot = 0; slot < kBandSlotCount; ++slot) {
-            g_bandRows[static_cast<size_t>(slot)] = {kBandSlotNames[static_cast<size_t>(slot)],
-                                                     "-", "-", "-", "-"};
+            g_bandRows[static_cast<size_t>(slot)] = {kBandSlotNames[static_cast<size_t>(slot)], "-",
+                                                     "-", "-", "-"};
         }
     }
 

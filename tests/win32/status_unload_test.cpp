@@ -26,8 +26,8 @@ class StatusUnload : public WorkFolderTest {
     void StartRun() {
         const DateTime first = MakeDate(2026, 12, 6);
         const DateTime second = MakeDate(2026, 12, 7);
-        m_plugin.ResetStats0("./", 0, "YO9XYZ", &first, &second, "", "", "", "", "", "", "", "",
-                             "", "BV", 0, 0, 0, 0.0, 0.0, "", "", "");
+        m_plugin.ResetStats0("./", 0, "YO9XYZ", &first, &second, "", "", "", "", "", "", "", "", "",
+                             "BV", 0, 0, 0, 0.0, 0.0, "", "", "");
     }
 
     HWND StartAndFind() {

@@ -37,8 +37,8 @@ HWND CountyWindowHandle() {
     return window != nullptr ? window->hwnd() : nullptr;
 }
 
-void LogQso(const std::string& call, const std::string& band, const std::string& mode,
-            int hour, int minute, const std::string& exchange) {
+void LogQso(const std::string& call, const std::string& band, const std::string& mode, int hour,
+            int minute, const std::string& exchange) {
     CInfo record;
     record.m_call = call;
     record.m_band = band;
@@ -152,11 +152,12 @@ TEST_F(StatusWindowTest, OnTopClosesBothGridWindowsAndTheRefreshReopensThemOnTop
     WriteSetting("setup_view_county", "1");
     ASSERT_NE(StartAndWait(), nullptr);
     ASSERT_TRUE(Pump([] { return g_dxccWindow != nullptr && g_countyWindow != nullptr; }));
-    const Multiplier* before = g_dxccWindow;
+    const HWND before = DxccWindowHandle();
 
     Click(IDC_SETUP_ON_TOP);
     ASSERT_TRUE(Pump([&] {
-        return g_dxccWindow != nullptr && g_dxccWindow != before && g_countyWindow != nullptr;
+        return !IsWindow(before) && DxccWindowHandle() != nullptr &&
+               CountyWindowHandle() != nullptr;
     }));
     EXPECT_EQ(ReadSetting("setup_window_on_top"), "1");
     EXPECT_EQ(ReadSetting("setup_view_multiplier"), "1");

@@ -25,8 +25,7 @@ void Setup_Sarnet::DataExchange(bool saveAndValidate) {
     }
     m_exchanging = true;
     CheckDlgButton(hwnd(), IDC_SETUP_VIEW_DXCC, m_viewDxcc != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hwnd(), IDC_SETUP_VIEW_COUNTY,
-                   m_viewCounty != 0 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hwnd(), IDC_SETUP_VIEW_COUNTY, m_viewCounty != 0 ? BST_CHECKED : BST_UNCHECKED);
     if (ItemText(IDC_SETUP_PREFIX) != m_dxccPrefix) {
         SetItemText(IDC_SETUP_PREFIX, m_dxccPrefix);
     }
@@ -47,8 +46,6 @@ void Setup_Sarnet::SetPrompt(bool leadingBlank) {
 
 BOOL Setup_Sarnet::OnInitDialog() {
     DataExchange(false);
-    g_lastWindowX = ReadSettingNumber("setup_yo_x");
-    g_lastWindowY = ReadSettingNumber("setup_yo_y");
     m_onTop = ReadSettingNumber("setup_window_on_top");
     g_onTop = m_onTop;
     m_viewDxcc = ReadSettingNumber("setup_view_multiplier");
@@ -70,6 +67,7 @@ BOOL Setup_Sarnet::OnInitDialog() {
         SetItemTextUtf8(IDC_SETUP_VIEW_LABEL, "View");
     }
     DataExchange(false);
+    // Reads "setup_yo_x" and "setup_yo_y" into the shared pair (0 gives 10 and 400).
     PlaceWindowFromSettings(hwnd(), "setup_yo_x", "setup_yo_y");
     MakeTopmost(hwnd());
     m_brush.reset(CreateSolidBrush(kWindowBackground));
@@ -207,6 +205,9 @@ INT_PTR Setup_Sarnet::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handl
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORMSGBOX:
             handled = true;
             return ColourControl(reinterpret_cast<HDC>(wParam), m_brush.get());
         case WM_DESTROY:

@@ -161,9 +161,8 @@ void StartStatusWindow() {
     // Until the window has finished its initialisation, which binds the host's object and so
     // needs this thread's messages to flow. After that an unload finds a window to close
     // rather than a thread that may be loading libraries (loader lock) on its way up.
-    PumpMessagesUntil(
-        [] { return g_statusHwnd != nullptr || g_threadLetGo ; },
-        Deadline(kStopTimeoutMs));
+    PumpMessagesUntil([] { return g_statusHwnd != nullptr || g_threadLetGo; },
+                      Deadline(kStopTimeoutMs));
 }
 
 void StopStatusWindow(bool moduleUnloading) {
@@ -193,11 +192,9 @@ void StopStatusWindow(bool moduleUnloading) {
     const Deadline deadline(kStopTimeoutMs);
     const HANDLE thread = g_statusThread.get();
     PumpMessagesUntil(
-        [&] { return g_threadLetGo || WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; },
-        deadline);
+        [&] { return g_threadLetGo || WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, deadline);
     if (moduleUnloading) {
-        if (!PumpMessagesUntil([&] { return g_threadLetGo && HasLeftModule(thread); },
-                               deadline)) {
+        if (!PumpMessagesUntil([&] { return g_threadLetGo && HasLeftModule(thread); }, deadline)) {
             SuspendThread(thread);
         }
     } else {

@@ -115,9 +115,9 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
         startYear = g_startYear;
     }
     if (!g_currentCall.empty() && view.IsDxccWindowOpen()) {
-        view.SetDxccCaption(Format(russian ? "Sarnet-%s Предыдущие QSO с %s"
-                                           : "Sarnet-%s Previous QSO with %s",
-                                   startYear, g_currentCall));
+        view.SetDxccCaption(
+            Format(russian ? "Sarnet-%s Предыдущие QSO с %s" : "Sarnet-%s Previous QSO with %s",
+                   startYear, g_currentCall));
     }
 
     const std::optional<double> frequency = host.TryReadFrequency();
@@ -145,9 +145,9 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
         counties = g_bandCounties[static_cast<size_t>(slot)];
     }
     if (g_currentCall.empty() && view.IsDxccWindowOpen()) {
-        view.SetDxccCaption(FormatCount(
-            russian ? "DXCC %s из 338 отработано на %s" : "DXCC %s of 338 worked on %s",
-            prefixCount, band));
+        view.SetDxccCaption(
+            FormatCount(russian ? "DXCC %s из 338 отработано на %s" : "DXCC %s of 338 worked on %s",
+                        prefixCount, band));
     }
     if (view.IsCountyWindowOpen()) {
         view.SetCountyCaption(FormatCount(
