@@ -41,6 +41,28 @@ std::atomic<bool> g_stopRequested{false};
 std::atomic<bool> g_threadLetGo{true};
 // Host's thread only.
 UniqueKernelHandle g_statusThread;
+// Set while a start or stop runs on the host's thread. Their waits dispatch the host's
+// messages, and a handler that starts or stops the window from there must not interleave a
+// second start or stop with the first.
+bool g_startStopRunning = false;
+
+class StartStopScope {
+  public:
+    StartStopScope() : m_entered(!g_startStopRunning) { g_startStopRunning = true; }
+    StartStopScope(const StartStopScope&) = delete;
+    StartStopScope& operator=(const StartStopScope&) = delete;
+    ~StartStopScope() {
+        if (m_entered) {
+            g_startStopRunning = false;
+        }
+    }
+    bool entered() const { return m_entered; }
+
+  private:
+    bool m_entered;
+};
+
+void StopThread(bool moduleUnloading);
 
 DWORD WINAPI StatusThreadProc(LPVOID) {
     try {
@@ -147,8 +169,12 @@ int StatusThreadMain() {
 }
 
 void StartStatusWindow() {
+    const StartStopScope scope;
+    if (!scope.entered()) {
+        return;
+    }
     if (g_statusWindow != nullptr || g_statusThread) {
-        StopStatusWindow();
+        StopThread(false);
     }
     g_stopRequested = false;
     g_threadLetGo = false;
@@ -166,6 +192,15 @@ void StartStatusWindow() {
 }
 
 void StopStatusWindow(bool moduleUnloading) {
+    const StartStopScope scope;
+    if (scope.entered() || moduleUnloading) {
+        StopThread(moduleUnloading);
+    }
+}
+
+namespace {
+
+void StopThread(bool moduleUnloading) {
     if (!g_statusThread) {
         return;
     }
@@ -203,3 +238,5 @@ void StopStatusWindow(bool moduleUnloading) {
     }
     g_statusThread.reset();
 }
+
+}  // namespace
