@@ -9,8 +9,10 @@ namespace {
 class CTestApp {
   public:
     void InitInstance() { InstallStatusLink(); }
+    // Runs under the loader lock (FreeLibrary); StopStatusWindow's waits are bounded and
+    // pump messages, and it returns only when the status thread has left this module.
     void ExitInstance() {
-        StopStatusWindow();
+        StopStatusWindow(true);
         Sleep(20);
     }
 };

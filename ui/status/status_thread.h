@@ -2,10 +2,28 @@
 // routine and by every restart.
 #pragma once
 
+#include <windows.h>
+
 // Stops a running status window, then starts a new status thread.
 void StartStatusWindow();
-// Closes the grid windows and the status window and returns when the status thread has let
-// go of its window.
-void StopStatusWindow();
+// Closes the county window, the DXCC window and the status window and returns when the status
+// thread has let go of its window. Every wait is bounded and pumps the caller's messages, so
+// the status thread can finish a call on the host's automation object meanwhile. With
+// moduleUnloading (the module's exit routine, loader lock held) it also waits until the
+// status thread runs no more code of this module.
+void StopStatusWindow(bool moduleUnloading = false);
+// The thread body: 1 when a status window already exists, else 0 once the window has ended.
+int StatusThreadMain();
 // Installs the status window's link into the engine (module load).
 void InstallStatusLink();
+
+// Called by the status window on its thread when its window exists and when it goes.
+void StatusWindowCreated(HWND window);
+void StatusWindowDestroyed();
+// The status window's window while it exists (any thread).
+HWND StatusWindowHandle();
+
+// Asks the status window to close one grid window on its own thread (wParam: which).
+constexpr UINT kCloseGridWindowMessage = WM_APP + 41;
+constexpr WPARAM kCloseCountyGrid = 0;
+constexpr WPARAM kCloseDxccGrid = 1;

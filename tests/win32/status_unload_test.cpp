@@ -1,0 +1,97 @@
+// Unloading the real Stats.dll while its status window is open, as the host does at exit.
+#include <gtest/gtest.h>
+
+#include "host/ravo/stats_plugin.h"
+#include "resources/resource.h"
+#include "status_fixture.h"
+
+namespace {
+
+class StatusUnload : public WorkFolderTest {
+  protected:
+    void SetUp() override {
+        WorkFolderTest::SetUp();
+        m_host = std::make_unique<RavoHost>();
+        m_host->Application().SetFrequency(3580000.0);
+        ASSERT_TRUE(m_host->Register());
+        ASSERT_TRUE(m_plugin.Load(ProgramFolder() + L"Stats.dll"));
+    }
+
+    void TearDown() override {
+        m_plugin.Unload();
+        m_host.reset();
+        WorkFolderTest::TearDown();
+    }
+
+    void StartRun() {
+        const DateTime first = MakeDate(2026, 12, 6);
+        const DateTime second = MakeDate(2026, 12, 7);
+        m_plugin.ResetStats0("./", 0, "YO9XYZ", &first, &second, "", "", "", "", "", "", "", "", "",
+                             "BV", 0, 0, 0, 0.0, 0.0, "", "", "");
+    }
+
+    HWND StartAndFind() {
+        StartRun();
+        HWND window = nullptr;
+        PumpHostMessagesUntil(
+            [&] { return (window = FindOwnWindow(L"Setup Sarnet-2026")) != nullptr; },
+            kWindowWaitMs);
+        return window;
+    }
+
+    // Unloads and returns how long FreeLibrary took.
+    ULONGLONG TimedUnload() {
+        const ULONGLONG start = GetTickCount64();
+        m_plugin.Unload();
+        return GetTickCount64() - start;
+    }
+
+    std::unique_ptr<RavoHost> m_host;
+    StatsPlugin m_plugin;
+};
+
+TEST_F(StatusUnload, ClosesTheWindowsWhileTheStatusThreadIsInsideAHostCall) {
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    SendMessagePumping(GetDlgItem(window, IDC_SETUP_VIEW_DXCC), BM_CLICK, 0, 0,
+                       Deadline(kWindowWaitMs));
+    PumpHostMessages(300);
+    const int before = m_host->Application().EntryFieldCalls();
+    // The status thread now waits for this thread to serve its EntryField call.
+    PostMessageW(window, kRefreshStatsMessage, 0, 0);
+    Sleep(200);
+
+    EXPECT_LT(TimedUnload(), 15000u);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
+    EXPECT_GT(m_host->Application().EntryFieldCalls(), before);
+    // The process goes on; nothing of the unloaded module runs any more.
+    PumpHostMessages(300);
+}
+
+TEST_F(StatusUnload, AfterTheWindowEndedByEscUnloadReturnsAtOnce) {
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    PostMessageW(GetDlgItem(window, IDC_SETUP_VIEW_DXCC), WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(PumpHostMessagesUntil([&] { return !IsWindow(window); }, kWindowWaitMs));
+    PumpHostMessages(200);
+    EXPECT_LT(TimedUnload(), 3000u);
+}
+
+TEST_F(StatusUnload, RightAfterTheContestStart) {
+    StartRun();
+    EXPECT_LT(TimedUnload(), 15000u);
+    PumpHostMessages(300);
+    EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
+}
+
+TEST_F(StatusUnload, ReloadedModuleStartsAFreshWindow) {
+    ASSERT_NE(StartAndFind(), nullptr);
+    m_plugin.Unload();
+    ASSERT_TRUE(m_plugin.Load(ProgramFolder() + L"Stats.dll"));
+    // The stored alternation says "started"; the next start skips, the one after opens.
+    StartRun();
+    EXPECT_NE(StartAndFind(), nullptr);
+}
+
+}  // namespace

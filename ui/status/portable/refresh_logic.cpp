@@ -1,0 +1,162 @@
+// The live call display: entry line, previous-QSO rows, band, captions and county marks.
+#include "ui/status/portable/refresh_logic.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/engine_state.h"
+#include "platform/date_time.h"
+#include "platform/settings.h"
+#include "ui/status/portable/live_display_state.h"
+
+std::atomic<unsigned> g_refreshCount{0};
+
+namespace {
+
+// The band texts of the rows, in slot order; compared exactly with each record's band.
+constexpr std::array<const char*, kBandSlotCount> kStatusBandNames = {"160m", "80m", "40m",
+                                                                      "20m",  "15m", "10m"};
+// Whole megahertz of each slot.
+constexpr std::array<long long, kBandSlotCount> kBandMegahertz = {1, 3, 7, 14, 21, 28};
+
+std::string Format(const char* pattern, const std::string& a, const std::string& b) {
+    const int length = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str());
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), pattern, a.c_str(), b.c_str());
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::string FormatCount(const char* pattern, size_t count, const std::string& band) {
+    return Format(pattern, std::to_string(count), band);
+}
+
+RefreshEnd End(RefreshEnd how) {
+    g_refreshPending = 1;
+    ++g_refreshCount;
+    return how;
+}
+
+// Resets the rows to their placeholders and fills them from the log with the last QSO per
+// band with the call. Engine lock held by the caller.
+void FillPreviousQsoRows(const std::string& call) {
+    for (StringList& row : g_bandRows) {
+        row.resize(5);
+        row[1] = "   -";
+        row[2] = "   -";
+        row[3] = " -";
+        row[4] = "   -";
+    }
+    if (call.empty()) {
+        return;
+    }
+    for (const CInfo& record : g_qsoLog) {
+        if (record.m_call != call) {
+            continue;
+        }
+        for (size_t slot = 0; slot < kStatusBandNames.size(); ++slot) {
+            if (record.m_band == kStatusBandNames[slot]) {
+                StringList& row = g_bandRows[slot];
+                row[1] = record.m_mode;
+                row[2] = FormatDateTime(record.m_time, "%H:%M");
+                row[3] = record.m_exchRcvd;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int BandSlotOfFrequency(double hertz) {
+    const double megahertz = std::trunc(hertz / 1000000.0);
+    if (!std::isfinite(megahertz)) {
+        return -1;
+    }
+    for (size_t slot = 0; slot < kBandMegahertz.size(); ++slot) {
+        if (megahertz == static_cast<double>(kBandMegahertz[slot])) {
+            return static_cast<int>(slot);
+        }
+    }
+    return -1;
+}
+
+RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
+    if (!host.IsBound()) {
+        return End(RefreshEnd::HostNotBound);
+    }
+    if (view.WantsDxccWindow() && !view.IsDxccWindowOpen()) {
+        view.OpenDxccWindow();
+        WriteSetting("setup_view_multiplier", "1");
+    }
+    if (view.WantsCountyWindow() && !view.IsCountyWindowOpen()) {
+        view.OpenCountyWindow();
+        WriteSetting("setup_view_county", "1");
+    }
+
+    g_currentCall.clear();
+    const std::optional<std::string> entry = host.TryEntryField(kEntryLineField);
+    if (!entry) {
+        return End(RefreshEnd::HostCallFailed);
+    }
+    g_currentCall = *entry;
+    if (g_currentCall.size() == 1 || g_currentCall.size() == 2) {
+        return End(RefreshEnd::ShortCall);
+    }
+
+    const bool russian = g_russianCaptions != 0;
+    std::string startYear;
+    {
+        EngineLock lock(g_engineMutex);
+        FillPreviousQsoRows(g_currentCall);
+        startYear = g_startYear;
+    }
+    if (!g_currentCall.empty() && view.IsDxccWindowOpen()) {
+        view.SetDxccCaption(
+            Format(russian ? "Sarnet-%s Предыдущие QSO с %s" : "Sarnet-%s Previous QSO with %s",
+                   startYear, g_currentCall));
+    }
+
+    const std::optional<double> frequency = host.TryReadFrequency();
+    if (!frequency) {
+        return End(RefreshEnd::HostCallFailed);
+    }
+    if (std::fabs(*frequency - g_lastFrequency) > kMacroFrequencyStep) {
+        if (!host.TryRunMacro(kFrequencyMacro)) {
+            return End(RefreshEnd::HostCallFailed);
+        }
+        g_lastFrequency = *frequency;
+    }
+    const int slot = BandSlotOfFrequency(*frequency);
+    if (slot < 0) {
+        return End(RefreshEnd::NoBand);
+    }
+    g_currentBand = slot;
+    const std::string band = kStatusBandNames[static_cast<size_t>(slot)];
+
+    size_t prefixCount = 0;
+    std::vector<std::string> counties;
+    {
+        EngineLock lock(g_engineMutex);
+        prefixCount = g_bandPrefixes[static_cast<size_t>(slot)].size();
+        counties = g_bandCounties[static_cast<size_t>(slot)];
+    }
+    if (g_currentCall.empty() && view.IsDxccWindowOpen()) {
+        view.SetDxccCaption(
+            FormatCount(russian ? "DXCC %s из 338 отработано на %s" : "DXCC %s of 338 worked on %s",
+                        prefixCount, band));
+    }
+    if (view.IsCountyWindowOpen()) {
+        view.SetCountyCaption(FormatCount(
+            russian ? "YO графства отраб. %s из 42 на %s " : "YO County work %s of 42 on %s ",
+            counties.size(), band));
+        view.MarkCounties(counties);
+    }
+    if (view.IsDxccWindowOpen()) {
+        view.RepaintDxccWindow();
+    }
+    return End(RefreshEnd::Complete);
+}
