@@ -10,6 +10,8 @@ cmake --build --preset fuzz -j "${JOBS:-$(nproc)}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
+# UBSan findings stop the run like ASan findings do.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 for target in build/fuzz/bin/fuzz_*; do
     name=$(basename "$target")
     seeds="$root/fuzz/corpus/${name#fuzz_}"
