@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ std::string Pick(Reader& in, const std::vector<const char*>& words) {
     return in.Text();
 }
 
+// The run's working folder, removed when the fuzzer exits normally.
+std::string g_folder;
+
 struct Qso {
     std::string call, band, mode, prefix, exchSent, exchRcvd;
     StatsDateTime time{};
@@ -88,6 +92,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (folder == nullptr || chdir(folder) != 0) {
         std::abort();
     }
+    g_folder = folder;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(g_folder, ignored);
+    });
     return 0;
 }
 
@@ -213,6 +222,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
             default: {
+                if (in.Byte() % 8 == 0) {
+                    ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+                                0, 0.0, 0.0, nullptr, nullptr, nullptr);
+                    logged.clear();
+                }
+                CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
+                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
                 IsValidExchg0(nullptr, nullptr, nullptr, nullptr, 0, 0, 0);
                 GetResult0(nullptr);
                 AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
