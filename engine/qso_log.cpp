@@ -80,8 +80,12 @@ bool QsoLog::Contains(const RecordIndex& index, std::string CInfo::*field, const
 void QsoLog::IndexAt(size_t index) {
     const auto position = static_cast<uint32_t>(index);
     const CInfo& added = m_records[index];
-    for (const auto& [table, field] : {std::make_pair(&m_callIndex, &CInfo::m_call),
-                                       std::make_pair(&m_prefixIndex, &CInfo::m_prefix)}) {
+    // A plain pair rather than a structured binding: clang does not let a lambda capture
+    // a binding before C++20.
+    for (const auto& entry : {std::make_pair(&m_callIndex, &CInfo::m_call),
+                              std::make_pair(&m_prefixIndex, &CInfo::m_prefix)}) {
+        RecordIndex* const table = entry.first;
+        const auto field = entry.second;
         const std::string& first = added.*field;
         table->Add(RecordIndex::Hash(first, added.m_band, added.m_mode), position,
                    [&](uint32_t other) {

@@ -13,14 +13,21 @@ struct FileCloser {
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
-bool WriteAll(const std::string& path, const std::string& bytes, const char* mode) {
+enum class WriteOutcome { kWritten, kNotOpened, kFailed };
+
+WriteOutcome WriteAllBytes(const std::string& path, const std::string& bytes, const char* mode) {
     UniqueFile file(std::fopen(path.c_str(), mode));
     if (!file) {
-        return false;
+        return WriteOutcome::kNotOpened;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     const bool flushed = std::fflush(file.get()) == 0;
-    return written && flushed && std::fclose(file.release()) == 0;
+    return written && flushed && std::fclose(file.release()) == 0 ? WriteOutcome::kWritten
+                                                                  : WriteOutcome::kFailed;
+}
+
+bool WriteAll(const std::string& path, const std::string& bytes, const char* mode) {
+    return WriteAllBytes(path, bytes, mode) == WriteOutcome::kWritten;
 }
 
 }  // namespace
@@ -80,9 +87,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 std::string ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
     errno = 0;
-    if (!WriteAll(temporary, bytes, "wb")) {
+    const WriteOutcome outcome = WriteAllBytes(temporary, bytes, "wb");
+    if (outcome != WriteOutcome::kWritten) {
         std::string reason = errno != 0 ? std::strerror(errno) : "cannot write the file";
-        std::remove(temporary.c_str());
+        // Only a temporary file this call opened is removed: whatever else stands at that
+        // name (a folder, say) is not ours to delete.
+        if (outcome == WriteOutcome::kFailed) {
+            std::remove(temporary.c_str());
+        }
         return reason;
     }
     std::string reason = RenameReplacing(temporary, path);

@@ -9,7 +9,8 @@ constexpr const char* kSettingsFileName = "Sarnet.ini";
 constexpr const char* kSettingsSection = "Settings";
 constexpr size_t kSettingsReadLimit = 99;
 
-// Absolute path of the settings file for the current directory.
+// Path of the settings file for the current directory (absolute on Windows, where the
+// profile functions would take a relative one to the Windows folder).
 std::string SettingsFilePath();
 
 // The key's text, or the default when the file, section or key is missing.

@@ -10,13 +10,15 @@ cmake --build --preset fuzz -j "${JOBS:-$(nproc)}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
+# UBSan findings stop the run like ASan findings do.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 for target in build/fuzz/bin/fuzz_*; do
     name=$(basename "$target")
     seeds="$root/fuzz/corpus/${name#fuzz_}"
     mkdir -p "$work/$name"
     echo "== $name (${seconds}s)"
     if ! (cd "$work" && "$root/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
-            -rss_limit_mb=2048 -print_final_stats=1 "$work/$name" "$seeds" \
+            -rss_limit_mb=2048 -print_final_stats=1 -close_fd_mask=2 "$work/$name" "$seeds" \
             >"$work/$name.log" 2>&1); then
         status=1
         echo "FINDING in $name:"

@@ -3,8 +3,10 @@
 #include "platform/ini_text.h"
 #include "platform/settings.h"
 
+// Relative to the current directory: the system resolves it at any depth, where a whole
+// path built from getcwd() would pass PATH_MAX in a deeply nested folder.
 std::string SettingsFilePath() {
-    return JoinPath(JoinPath(CurrentDirectory(), kSettingsFolder), kSettingsFileName);
+    return JoinPath(kSettingsFolder, kSettingsFileName);
 }
 
 std::string ReadSetting(const std::string& key, const std::string& defaultValue) {
@@ -21,7 +23,7 @@ std::string ReadSetting(const std::string& key, const std::string& defaultValue)
 }
 
 bool WriteSetting(const std::string& key, const std::string& value) {
-    if (!EnsureFolder(JoinPath(CurrentDirectory(), kSettingsFolder))) {
+    if (!EnsureFolder(kSettingsFolder)) {
         return false;
     }
     const std::string path = SettingsFilePath();
