@@ -62,6 +62,8 @@ TEST_F(StatusUnload, ClosesTheWindowsWhileTheStatusThreadIsInsideAHostCall) {
     Sleep(200);
 
     EXPECT_LT(TimedUnload(), 15000u);
+    // Nothing the windows ran may have pinned the module: the exit routine ran and it is gone.
+    EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
     EXPECT_GT(m_host->Application().EntryFieldCalls(), before);

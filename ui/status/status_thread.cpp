@@ -3,7 +3,9 @@
 // Unloading. The module's exit routine runs inside DllMain (DLL_PROCESS_DETACH) on the host's
 // thread, which holds the loader lock. The status thread holds no reference on the module:
 // one would keep FreeLibrary from ever reaching the exit routine, and the window would
-// outlive the host's unload. Instead the exit routine closes the windows and waits, pumping
+// outlive the host's unload. Nor may anything it runs take one: with MinGW a thread_local
+// with a destructor does (the runtime pins the module until the thread ends), so this module
+// keeps no such thread_local state. Instead the exit routine closes the windows and waits, pumping
 // messages (the status thread may be inside a call on the host's object, which the host's
 // thread serves), for the status thread to let go. A thread cannot finish exiting while
 // another thread holds the loader lock (thread detach takes it), so waiting for the thread
