@@ -12,6 +12,10 @@
 // handle there would deadlock; the wait is for a flag that the status thread sets as its
 // last act in this module, followed by a check that the thread's instruction pointer has
 // left the module image. After that the thread only runs ExitThread, which never returns.
+// Once a stop has begun the status thread opens no grid window and skips refreshes: a new
+// window loads its template and icon from this module's resources, and resource lookups take
+// the loader lock, which the exit routine holds while it waits, so the thread would block
+// until the wait gave up. Closing and destroying windows needs no such lock.
 // Should the status thread not get there in time, it is suspended for good: a frozen thread
 // is better than one that resumes in an unmapped module.
 // The thread is made with CreateThread, not std::thread, whose exit path runs library code
@@ -141,6 +145,10 @@ void StatusWindowCreated(HWND window) {
     if (g_stopRequested) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
+}
+
+bool StatusWindowStopping() {
+    return g_stopRequested;
 }
 
 void StatusWindowDestroyed() {
