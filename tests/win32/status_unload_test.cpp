@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/ravo/stats_plugin.h"
+#include "platform/settings.h"
 #include "resources/resource.h"
 #include "status_fixture.h"
 
@@ -62,11 +63,33 @@ TEST_F(StatusUnload, ClosesTheWindowsWhileTheStatusThreadIsInsideAHostCall) {
     Sleep(200);
 
     EXPECT_LT(TimedUnload(), 15000u);
+    // Nothing the windows ran may have pinned the module: the exit routine ran and it is gone.
+    EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
     EXPECT_GT(m_host->Application().EntryFieldCalls(), before);
     // The process goes on; nothing of the unloaded module runs any more.
     PumpHostMessages(300);
+}
+
+TEST_F(StatusUnload, RefreshesQueuedBehindTheCloseReopenNoGridWindow) {
+    // Every refresh wants both grid windows; a refresh run between the stop's grid closes would
+    // open one again, and from the exit routine a new window blocks on the loader lock.
+    WriteSetting("setup_view_multiplier", "1");
+    WriteSetting("setup_view_county", "1");
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    // The first refresh opens both grid windows.
+    PumpHostMessages(1000);
+    for (int post = 0; post < 200; ++post) {
+        PostMessageW(window, kRefreshStatsMessage, 0, 0);
+    }
+
+    EXPECT_LT(TimedUnload(), 15000u);
+    EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    PumpHostMessages(300);
+    EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
 }
 
 TEST_F(StatusUnload, AfterTheWindowEndedByEscUnloadReturnsAtOnce) {

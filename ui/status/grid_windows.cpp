@@ -3,6 +3,7 @@
 
 #include "ui/status/county_window.h"
 #include "ui/status/multiplier_window.h"
+#include "ui/status/status_thread.h"
 #include "ui/status/status_windows.h"
 
 std::atomic<Setup_Sarnet*> g_statusWindow{nullptr};
@@ -12,8 +13,13 @@ std::mutex g_gridWindowMutex;
 
 namespace {
 
+// Not while the status window is being stopped: the stop has closed the grid windows or is
+// about to, and from the module's exit routine a new window could not even load its template.
 template <class Window>
 void OpenGridWindow(std::atomic<Window*>& pointer) {
+    if (StatusWindowStopping()) {
+        return;
+    }
     auto window = std::make_unique<Window>();
     window->Open();
     std::lock_guard<std::mutex> lock(g_gridWindowMutex);

@@ -87,6 +87,11 @@ void Setup_Sarnet::RequestRefresh() {
 }
 
 void Setup_Sarnet::OnRefreshStats() {
+    if (StatusWindowStopping()) {
+        // The window is closing: nothing to show, and the next request may come.
+        g_refreshPending = 1;
+        return;
+    }
     if (m_refreshing) {
         m_refreshAgain = true;
         return;

@@ -3,13 +3,19 @@
 // Unloading. The module's exit routine runs inside DllMain (DLL_PROCESS_DETACH) on the host's
 // thread, which holds the loader lock. The status thread holds no reference on the module:
 // one would keep FreeLibrary from ever reaching the exit routine, and the window would
-// outlive the host's unload. Instead the exit routine closes the windows and waits, pumping
+// outlive the host's unload. Nor may anything it runs take one: with MinGW a thread_local
+// with a destructor does (the runtime pins the module until the thread ends), so this module
+// keeps no such thread_local state. Instead the exit routine closes the windows and waits, pumping
 // messages (the status thread may be inside a call on the host's object, which the host's
 // thread serves), for the status thread to let go. A thread cannot finish exiting while
 // another thread holds the loader lock (thread detach takes it), so waiting for the thread
 // handle there would deadlock; the wait is for a flag that the status thread sets as its
 // last act in this module, followed by a check that the thread's instruction pointer has
 // left the module image. After that the thread only runs ExitThread, which never returns.
+// Once a stop has begun the status thread opens no grid window and skips refreshes: a new
+// window loads its template and icon from this module's resources, and resource lookups take
+// the loader lock, which the exit routine holds while it waits, so the thread would block
+// until the wait gave up. Closing and destroying windows needs no such lock.
 // Should the status thread not get there in time, it is suspended for good: a frozen thread
 // is better than one that resumes in an unmapped module.
 // The thread is made with CreateThread, not std::thread, whose exit path runs library code
@@ -139,6 +145,10 @@ void StatusWindowCreated(HWND window) {
     if (g_stopRequested) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
+}
+
+bool StatusWindowStopping() {
+    return g_stopRequested;
 }
 
 void StatusWindowDestroyed() {

@@ -20,6 +20,9 @@ void InstallStatusLink();
 // Called by the status window on its thread when its window exists and when it goes.
 void StatusWindowCreated(HWND window);
 void StatusWindowDestroyed();
+// True from the moment a stop begins until the next start (any thread). The status thread
+// then opens no grid window and runs no refresh.
+bool StatusWindowStopping();
 // The status window's window while it exists (any thread).
 HWND StatusWindowHandle();
 
