@@ -2,11 +2,8 @@
 #include "ui/status/county_window.h"
 
 #include "resources/resource.h"
-#include "ui/controls/modeless_keyboard.h"
 #include "ui/controls/portable/drawn_shapes.h"
 #include "ui/controls/repaint.h"
-#include "ui/controls/subclassed_control.h"
-#include "ui/status/window_look.h"
 
 namespace {
 
@@ -28,25 +25,14 @@ const std::array<CountyButton, kCountyCount> kCountyButtons = {{
     {1052, "TL"}, {1053, "TM"}, {1054, "TR"}, {1055, "VL"}, {1056, "VN"}, {1057, "VS"},
 }};
 
-YO_County::YO_County() : Dialog(IDD_YO_COUNTY) {}
+YO_County::YO_County() : GridWindow(IDD_YO_COUNTY, kXKey, kYKey) {}
 
 YO_County::~YO_County() {
     m_window.store(nullptr);
-    if (hwnd() != nullptr) {
-        UnregisterModelessDialog(hwnd());
-    }
-}
-
-bool YO_County::Open() {
-    if (!Create(nullptr)) {
-        return false;
-    }
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
-    return true;
 }
 
 BOOL YO_County::OnInitDialog() {
-    PlaceWindowFromSettings(hwnd(), kXKey, kYKey);
+    PlaceFromSettings();
     for (size_t k = 0; k < kCountyButtons.size(); ++k) {
         CAdvancedButton& button = m_countyButtons[k];
         if (button.SubclassWithColors(kCountyButtons[k].id, hwnd(), kUnworkedFace, kUnworkedText,
@@ -54,12 +40,7 @@ BOOL YO_County::OnInitDialog() {
             button.SetShape(kShapeEllipse);
         }
     }
-    if (g_onTop.load() != 0) {
-        MakeTopmost(hwnd());
-    }
-    m_brush.reset(CreateSolidBrush(kWindowBackground));
-    ApplyWindowChrome(hwnd());
-    RegisterModelessDialog(hwnd());
+    FinishSetup();
     m_window.store(hwnd());
     return TRUE;
 }
@@ -109,35 +90,10 @@ void YO_County::RepaintButtons() {
     }
 }
 
-INT_PTR YO_County::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-    handled = false;
-    switch (message) {
-        case WM_SETCURSOR:
-            SaveWindowPosition(hwnd(), kXKey, kYKey);
-            return 0;
-        case WM_DRAWITEM: {
-            INT_PTR result = 0;
-            handled = ReflectToControl(message, wParam, lParam, result);
-            return result;
-        }
-        case kRepaintCountiesMessage:
-            RepaintButtons();
-            handled = true;
-            return 0;
-        case WM_CLOSE:
-            OnCancel();
-            handled = true;
-            return 0;
-        case WM_DESTROY:
-            m_window.store(nullptr);
-            UnregisterModelessDialog(hwnd());
-            return 0;
-        default:
-            break;
-    }
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
-        handled = true;
-        return ColourControl(reinterpret_cast<HDC>(wParam), m_brush.get());
+INT_PTR YO_County::OnGridMessage(UINT message, WPARAM, LPARAM, bool& handled) {
+    handled = message == kRepaintCountiesMessage;
+    if (handled) {
+        RepaintButtons();
     }
     return 0;
 }

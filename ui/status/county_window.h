@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/dialog.h"
-#include "platform/win32/unique_handle.h"
 #include "ui/controls/advanced_button.h"
+#include "ui/status/grid_window.h"
 
 constexpr int kCountyCount = 42;
 
@@ -29,13 +28,11 @@ constexpr Colour kUnworkedDisabledText = MakeColour(128, 128, 128);
 constexpr Colour kWorkedFace = MakeColour(255, 0, 255);
 constexpr Colour kWorkedText = MakeColour(255, 255, 0);
 
-class YO_County : public Dialog {
+class YO_County : public GridWindow {
   public:
     YO_County();
     ~YO_County() override;
 
-    // Creates the modeless window from template 106 with no parent and shows it normally.
-    bool Open();
     // Gives the worked look to every button whose code stands in the list (exact, case-sensitive;
     // a code listed twice is marked once). Only adds: other buttons keep their look.
     // Status thread.
@@ -60,14 +57,12 @@ class YO_County : public Dialog {
 
   protected:
     BOOL OnInitDialog() override;
-    // Enter does nothing.
-    void OnOK() override {}
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    INT_PTR OnGridMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    void OnGridDestroy() override { m_window.store(nullptr); }
 
   private:
     void RepaintButtons();
 
-    UniqueBrush m_brush;
     std::array<std::atomic<int32_t>, kCountyCount> m_countyWorked{};
     std::array<CAdvancedButton, kCountyCount> m_countyButtons;
     // The window as seen from the host's thread; cleared when the window goes.

@@ -4,25 +4,18 @@
 
 #include <windows.h>
 
-#include "platform/win32/dialog.h"
-#include "platform/win32/unique_handle.h"
 #include "ui/controls/info_button.h"
+#include "ui/status/grid_window.h"
 
-class Multiplier : public Dialog {
+class Multiplier : public GridWindow {
   public:
     Multiplier();
-    ~Multiplier() override;
-
-    // Creates the modeless window from template 105 with no parent and shows it normally.
-    bool Open();
     // Asks control 1004 to repaint, without erasing its background.
     void RepaintInfo();
 
   protected:
     BOOL OnInitDialog() override;
-    // Enter does nothing.
-    void OnOK() override {}
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    INT_PTR OnGridMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   private:
     // Keeps the button at (1, 1), client size less 4: a 1-pixel margin left and top, 3 right and
@@ -30,5 +23,4 @@ class Multiplier : public Dialog {
     void FitInfoButton(int clientWidth, int clientHeight);
 
     CZiZeInfoButton m_infoButton;
-    UniqueBrush m_brush;
 };
