@@ -109,16 +109,28 @@ INT_PTR Dialog::Proc(UINT message, WPARAM wParam, LPARAM lParam) {
     return handled ? result : FALSE;
 }
 
-std::wstring Utf8ToWide(const std::string& utf8) {
-    if (utf8.empty()) {
+namespace {
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+    if (text.empty()) {
         return std::wstring();
     }
     const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                         length);
     return wide;
+}
+
+}  // namespace
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
+
+std::wstring AnsiToWide(const std::string& text) {
+    return ToWide(CP_ACP, text);
 }
 
 std::string WideToAnsi(const std::wstring& wide) {

@@ -7,20 +7,7 @@
 
 HostApplication g_hostApp;
 
-namespace {
-
-std::wstring AnsiToWide(const std::string& text) {
-    if (text.empty()) {
-        return std::wstring();
-    }
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool HostApplication::Bind() {
     Release();
