@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake g++ make clang clang-format libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
       g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
       binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick hamradio-files python3
-      trustedqsl)
+      trustedqsl libcli11-dev chromium wine32:i386)
 # Node.js and npm for the third-party ADIF reader, unless the machine already has them.
 command -v node >/dev/null 2>&1 || pkgs+=(nodejs)
 command -v npm >/dev/null 2>&1 || pkgs+=(npm)
@@ -12,9 +12,15 @@ missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+# 32-bit Windows programs run under wine32, which comes from the i386 architecture.
+added_i386=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  added_i386=1
+fi
+if [ ${#missing[@]} -gt 0 ] || [ $added_i386 -eq 1 ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
