@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under wine64 with a private prefix and a virtual display.
+# Runs a Windows program under Wine with a private prefix and a virtual display: i686 programs
+# under 32-bit Wine (a WoW64 prefix), x86_64 programs under wine64.
 # Usage: wine-run.sh PREFIX_DIR PROGRAM [ARGS...]
 set -u
 prefix=$1; shift
@@ -8,13 +9,19 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
-  if ! xdpyinfo -display :97 >/dev/null 2>&1 && ! [ -e /tmp/.X11-unix/X97 ]; then
-    (Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X97 ] && break; sleep 0.1; done
-  fi
+  bash "$(dirname "$0")/virtual-display.sh" "$DISPLAY"
 fi
 mkdir -p "$WINEPREFIX"
-wine=$(command -v wine64 || true)
-[ -z "$wine" ] && [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-[ -z "$wine" ] && wine=$(command -v wine)
+
+# The machine field of the PE header: 014c is i386, 8664 is x86_64.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j 60 -N 4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$offset" ] && od -An -tx2 -j $((offset + 4)) -N 2 "$1" 2>/dev/null | tr -d ' '
+}
+if [ "$(pe_machine "$1")" = 8664 ]; then
+  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+else
+  wine=$(command -v wine)
+fi
 exec "$wine" "$@"

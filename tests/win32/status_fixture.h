@@ -20,29 +20,32 @@
 
 constexpr DWORD kWindowWaitMs = 10000;
 
+struct CaptionSearch {
+    std::wstring caption;
+    HWND found = nullptr;
+};
+
+// EnumWindows callback: stops at the shown top-level window of this process with the caption.
+inline BOOL CALLBACK MatchOwnCaption(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<CaptionSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (search->caption == text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The top-level window of this process with exactly this caption, or null.
 inline HWND FindOwnWindow(const std::wstring& caption) {
-    struct Search {
-        std::wstring caption;
-        HWND found = nullptr;
-    } search{caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window)) {
-                return TRUE;
-            }
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            if (s->caption == text) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    CaptionSearch search{caption, nullptr};
+    EnumWindows(MatchOwnCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

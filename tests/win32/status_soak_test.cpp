@@ -30,18 +30,19 @@ struct GuiCounts {
     int windows;
 };
 
+// EnumWindows callback: counts the top-level windows of this process.
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM data) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        ++*reinterpret_cast<int*>(data);
+    }
+    return TRUE;
+}
+
 GuiCounts CountGui() {
     int windows = 0;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId()) {
-                ++*reinterpret_cast<int*>(data);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
     return GuiCounts{GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
                      GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), windows};
 }
