@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 6> kOldHostVersions = {"2.18", "2.17", "2.16",
                                                          "2.15", "2.14", "2.14R"};
-constexpr const char* kHostIniName = "Ravo2.ini";
 constexpr const char* kHostVersionKey = "Ravo=";
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 #include "platform/date_time.h"
 
+// The host's settings file, which names the host version.
+constexpr const char* kHostIniName = "Ravo2.ini";
+
 struct ContestStartArgs {
     std::string hostDirectory;  // path prefix ending in a separator; "*.ini" is appended
     int cabrilloRequested = 0;  // nonzero: Cabrillo output wanted

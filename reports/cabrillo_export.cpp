@@ -4,19 +4,18 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 #include "engine/contest_start.h"
 #include "engine/engine_state.h"
 #include "platform/files.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "reports/replace_all.h"
 
 CabrilloExport g_cabrilloExport;
 
 namespace {
 
-constexpr const char* kHostIniName = "Ravo2.ini";
 constexpr const char* kFallbackFileBase = "VREL";
 
 bool IsWhiteSpace(char c) {
@@ -130,21 +129,12 @@ void CabrilloExport::AddQsoLine(const std::string& call, uint32_t freqKHz,
                                 const std::string& modeCode, const DateTime& time,
                                 const std::string& rstSent, const std::string& exchSent,
                                 const std::string& rstRcvd, const std::string& exchRcvd) {
-    static constexpr const char* kFormat = "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n";
     const int frequency = static_cast<int>(std::min<uint32_t>(freqKHz, INT_MAX));
     const std::string when = FormatDateTime(time, "%Y-%m-%d %H%M");
-    const int length = std::snprintf(nullptr, 0, kFormat, frequency, modeCode.c_str(), when.c_str(),
-                                     m_callsign.c_str(), rstSent.c_str(), exchSent.c_str(),
-                                     call.c_str(), rstRcvd.c_str(), exchRcvd.c_str());
-    if (length < 0) {
-        return;
-    }
-    std::string line(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(line.data(), line.size(), kFormat, frequency, modeCode.c_str(), when.c_str(),
-                  m_callsign.c_str(), rstSent.c_str(), exchSent.c_str(), call.c_str(),
-                  rstRcvd.c_str(), exchRcvd.c_str());
-    line.resize(static_cast<size_t>(length));
-    m_qsoLines.push_back(std::move(line));
+    m_qsoLines.push_back(StringPrintf("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
+                                      frequency, modeCode.c_str(), when.c_str(), m_callsign.c_str(),
+                                      rstSent.c_str(), exchSent.c_str(), call.c_str(),
+                                      rstRcvd.c_str(), exchRcvd.c_str()));
 }
 
 std::string CabrilloExport::CabrilloFileText(int32_t claimedScore,

@@ -3,13 +3,12 @@
 #include "reports/results_summary.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <limits>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "reports/rates.h"
 
 namespace {
@@ -49,23 +48,6 @@ constexpr const char* kTextHeading =
 constexpr const char* kTextBandRow = "%s\t %i\t  %i\t  %i\t   %i\r\n";
 
 constexpr size_t kSortKeyLength = 20;
-
-std::string Format(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (length > 0) {
-        text.resize(static_cast<size_t>(length) + 1);
-        std::vsnprintf(&text[0], text.size(), format, args);
-        text.resize(static_cast<size_t>(length));
-    }
-    va_end(args);
-    return text;
-}
 
 std::string SortKey(const std::string& band) {
     if (band.size() >= kSortKeyLength) {
@@ -187,55 +169,56 @@ Totals AddUp(const std::vector<BandTally>& tallies) {
 
 std::string HtmlSummary(const std::vector<BandTally>& tallies, const Totals& totals,
                         const RateFigures& rates) {
-    const std::string title = Format("   Sarnet Contest %s ", g_contestDate.c_str());
+    const std::string title = StringPrintf("   Sarnet Contest %s ", g_contestDate.c_str());
     std::string html = kHtmlHead;
-    html += Format(kHtmlTitle, title.c_str(), g_ownCall.c_str());
-    html += Format(kHtmlHeaderRow, "Band", "QSOs", "Points", "DXCC", "County");
+    html += StringPrintf(kHtmlTitle, title.c_str(), g_ownCall.c_str());
+    html += StringPrintf(kHtmlHeaderRow, "Band", "QSOs", "Points", "DXCC", "County");
     for (size_t i = 0; i < tallies.size(); ++i) {
         const BandTally& band = tallies[i];
         if (band.slot >= 0) {
-            html += Format(kHtmlBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
-                           band.dxcc, band.counties);
+            html += StringPrintf(kHtmlBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
+                                 band.dxcc, band.counties);
         }
     }
-    html +=
-        Format(kHtmlTotalRow, "Total", totals.qsos, totals.points, totals.dxcc, totals.counties);
-    html += Format(kHtmlDupeRow, "Dupe", totals.dupes);
-    html += Format(kHtmlBadRow, "Bad QSO", totals.bad);
-    html +=
-        Format(kHtmlScoreRow, "Score:", totals.points, totals.dxcc, totals.counties, totals.score);
-    html += Format(kHtmlLastQsoRow, "Last QSO points:", totals.lastPoints);
-    html += Format(kHtmlRateHeader, "Rate");
-    html += Format(kHtmlRateRow, "Hourly (10min/1 hour) QSO rate:", rates.qsosInHour,
-                   6 * rates.qsosInTenMinutes);
-    html += Format(kHtmlRateRow, "Hourly (10min/1 hour) pts rate:", rates.pointsInHour,
-                   6 * rates.pointsInTenMinutes);
+    html += StringPrintf(kHtmlTotalRow, "Total", totals.qsos, totals.points, totals.dxcc,
+                         totals.counties);
+    html += StringPrintf(kHtmlDupeRow, "Dupe", totals.dupes);
+    html += StringPrintf(kHtmlBadRow, "Bad QSO", totals.bad);
+    html += StringPrintf(kHtmlScoreRow, "Score:", totals.points, totals.dxcc, totals.counties,
+                         totals.score);
+    html += StringPrintf(kHtmlLastQsoRow, "Last QSO points:", totals.lastPoints);
+    html += StringPrintf(kHtmlRateHeader, "Rate");
+    html += StringPrintf(kHtmlRateRow, "Hourly (10min/1 hour) QSO rate:", rates.qsosInHour,
+                         6 * rates.qsosInTenMinutes);
+    html += StringPrintf(kHtmlRateRow, "Hourly (10min/1 hour) pts rate:", rates.pointsInHour,
+                         6 * rates.pointsInTenMinutes);
     html += kHtmlFooter;
     return html;
 }
 
 std::string TextSummary(const std::vector<BandTally>& tallies, const Totals& totals,
                         const RateFigures& rates) {
-    std::string text = Format(kTextHeading, g_contestDate.c_str(), g_ownCall.c_str());
+    std::string text = StringPrintf(kTextHeading, g_contestDate.c_str(), g_ownCall.c_str());
     for (size_t i = 0; i < tallies.size(); ++i) {
         const BandTally& band = tallies[i];
         if (band.slot >= 0) {
-            text += Format(kTextBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
-                           band.dxcc, band.counties);
+            text += StringPrintf(kTextBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
+                                 band.dxcc, band.counties);
         }
     }
-    text += Format(kTextBandRow, "Total", totals.qsos, totals.points, totals.dxcc, totals.counties);
-    text += Format("Dupe\t %i\r\n", totals.dupes);
-    text += Format("Bad QSO\t %i\r\n", totals.bad);
+    text += StringPrintf(kTextBandRow, "Total", totals.qsos, totals.points, totals.dxcc,
+                         totals.counties);
+    text += StringPrintf("Dupe\t %i\r\n", totals.dupes);
+    text += StringPrintf("Bad QSO\t %i\r\n", totals.bad);
     text += "\r\n";
-    text += Format("Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n", rates.qsosInHour,
-                   6 * rates.qsosInTenMinutes);
-    text += Format("Hourly (10min) pts rate: %5i (%i) points/hour\r\n", rates.pointsInHour,
-                   6 * rates.pointsInTenMinutes);
+    text += StringPrintf("Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n", rates.qsosInHour,
+                         6 * rates.qsosInTenMinutes);
+    text += StringPrintf("Hourly (10min) pts rate: %5i (%i) points/hour\r\n", rates.pointsInHour,
+                         6 * rates.pointsInTenMinutes);
     text += "\r\n";
-    text += Format("Last QSO: %i points\r\n", totals.lastPoints);
-    text += Format("Score: %i*(%i+%i) = %i\r\n", totals.points, totals.dxcc, totals.counties,
-                   totals.score);
+    text += StringPrintf("Last QSO: %i points\r\n", totals.lastPoints);
+    text += StringPrintf("Score: %i*(%i+%i) = %i\r\n", totals.points, totals.dxcc, totals.counties,
+                         totals.score);
     text += "\r\n";
     text += kCreditLine;
     return text;
