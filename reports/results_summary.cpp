@@ -69,6 +69,9 @@ struct BandTally {
     int lastPoints = 0;
     std::unordered_set<std::string> prefixSet;
     std::unordered_set<std::string> countySet;
+    // The band's slot lists, in the order first worked (kept for bands with a slot only).
+    StringList prefixList;
+    StringList countyList;
 
     int Points() const { return otherQsos + 2 * homeQsos; }
 };
@@ -91,8 +94,8 @@ int Score(const Totals& totals) {
     return static_cast<int>(std::min<int64_t>(score, std::numeric_limits<int32_t>::max()));
 }
 
-// Counts one record into its band's tally and the slot lists. Records with an empty call
-// count nowhere; rejected records count only as duplicates and bad QSOs.
+// Counts one record into its band's tally. Records with an empty call count nowhere;
+// rejected records count only as duplicates and bad QSOs.
 void CountRecord(const CInfo& record, BandTally& band, RateCounter& rates) {
     band.dupes += record.m_dupe;
     band.bad += record.m_invalid;
@@ -110,13 +113,13 @@ void CountRecord(const CInfo& record, BandTally& band, RateCounter& rates) {
     rates.AddScoringQso(record.m_time, band.lastPoints);
     if (!record.m_county.empty() && band.countySet.insert(record.m_county).second) {
         if (band.slot >= 0) {
-            g_bandCounties[static_cast<size_t>(band.slot)].push_back(record.m_county);
+            band.countyList.push_back(record.m_county);
         }
         ++band.counties;
     }
     if (band.prefixSet.insert(record.m_prefix).second) {
         if (band.slot >= 0) {
-            g_bandPrefixes[static_cast<size_t>(band.slot)].push_back(record.m_prefix);
+            band.prefixList.push_back(record.m_prefix);
         }
         ++band.dxcc;
     }
@@ -129,10 +132,6 @@ std::vector<BandTally> TallyBands(RateCounter& rates) {
     for (size_t i = 0; i < g_workedBands.size(); ++i) {
         bandIndex.emplace(g_workedBands[i], i);
         tallies[i].slot = BandSlot(g_workedBands[i]);
-        if (tallies[i].slot >= 0) {
-            g_bandPrefixes[static_cast<size_t>(tallies[i].slot)].clear();
-            g_bandCounties[static_cast<size_t>(tallies[i].slot)].clear();
-        }
     }
     const size_t count = g_qsoLog.size();
     for (size_t i = 0; i < count; ++i) {
@@ -147,6 +146,19 @@ std::vector<BandTally> TallyBands(RateCounter& rates) {
         }
     }
     return tallies;
+}
+
+// Hands each summarised band's lists to its slot, the prefixes in the order the DXCC window
+// draws them: ascending byte by byte.
+void PublishBandLists(std::vector<BandTally>& tallies) {
+    for (BandTally& band : tallies) {
+        if (band.slot < 0) {
+            continue;
+        }
+        std::sort(band.prefixList.begin(), band.prefixList.end());
+        g_bandPrefixes[static_cast<size_t>(band.slot)] = std::move(band.prefixList);
+        g_bandCounties[static_cast<size_t>(band.slot)] = std::move(band.countyList);
+    }
 }
 
 Totals AddUp(const std::vector<BandTally>& tallies) {
@@ -251,7 +263,8 @@ ResultsSummary BuildResultsSummary() {
         EngineLock lock(g_engineMutex);
         SortWorkedBands(g_workedBands);
         RateCounter rates;
-        const std::vector<BandTally> tallies = TallyBands(rates);
+        std::vector<BandTally> tallies = TallyBands(rates);
+        PublishBandLists(tallies);
         const Totals totals = AddUp(tallies);
         const RateFigures figures = rates.Figures();
         summary.text = g_extendedResults != 0 ? HtmlSummary(tallies, totals, figures)
