@@ -168,6 +168,10 @@ std::string CabrilloExport::WriteCabrilloFile() {
     return "File produced: " + name;
 }
 
+void AskCabrilloHeader(const ContestStartArgs& args) {
+    g_cabrilloExport.BeginCabrillo(args.ownCall, args.firstDate, args.secondDate);
+}
+
 std::string ExportCabrilloLog() {
     {
         EngineLock lock(g_engineMutex);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/contest_start.h"
 #include "platform/date_time.h"
 #include "reports/cabrillo_dialog.h"
 
@@ -58,6 +59,10 @@ std::string CabrilloFileBase(const std::string& ownCall);
 std::string ToEditForm(const std::string& stored);
 std::string ToStoredForm(const std::string& edit);
 std::string ToFileForm(const std::string& stored, const std::string& tag);
+
+// The contest start's Cabrillo header step: loads the header, shows the dialog for the run's
+// own call and dates, and saves on OK.
+void AskCabrilloHeader(const ContestStartArgs& args);
 
 // The Cabrillo pass of a summary in a Cabrillo run: selects the valid QSOs of the log,
 // writes the file and returns the text to show the operator.
