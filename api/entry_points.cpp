@@ -9,13 +9,10 @@
 #include "engine/contest_start.h"
 #include "engine/engine_state.h"
 #include "engine/exchange_validation.h"
-#include "engine/rejected_report.h"
 #include "engine/removal.h"
-#include "engine/status_link.h"
 #include "platform/message_box.h"
-#include "platform/settings.h"
 #include "reports/cabrillo_export.h"
-#include "reports/results_summary.h"
+#include "reports/results_request.h"
 
 namespace {
 
@@ -81,18 +78,7 @@ int STATS_CALL ResetStats0(StatsText hostDirectory, int cabrillo, StatsText ownC
         args.secondDate = ReadDateTime(secondDate);
         args.ownExchangeSuffix = HostText(ownExchangeSuffix);
         args.argument22 = HostText(p22);
-        BeginContestRun(args);
-        // The dialog and the status thread are started without the engine lock held: both
-        // wait for another thread, which may be waiting for the lock.
-        if (cabrillo != 0) {
-            g_cabrilloExport.BeginCabrillo(args.ownCall, args.firstDate, args.secondDate);
-            WriteSetting("Start", "1");
-        }
-        StatusLink& link = GetStatusLink();
-        if (DecideStatusWindow(link.IsDxccWindowOpen())) {
-            link.StartStatusWindow();
-        }
-        StartRejectedReport(RejectedReportName(args.secondDate));
+        StartContest(args, AskCabrilloHeader);
         return 1;
     });
 }
@@ -152,21 +138,10 @@ int STATS_CALL IsValidExchg0(StatsText exchange, StatsText, StatsText prefix, St
 
 const char* STATS_CALL GetResult0(int* score) {
     return Guarded(static_cast<const char*>(""), [&] {
-        ResultsSummary summary = BuildResultsSummary();
-        g_resultText = std::move(summary.text);
+        ResultsSummary results = ProduceResults();
+        g_resultText = std::move(results.text);
         if (score != nullptr) {
-            *score = summary.score;
-        }
-        int cabrilloRequested = 0;
-        {
-            EngineLock lock(g_engineMutex);
-            cabrilloRequested = g_cabrilloRequested;
-        }
-        if (cabrilloRequested != 0) {
-            ShowMessageBox(ExportCabrilloLog(), "Output", MessageIcon::kInformation);
-            if (score != nullptr) {
-                *score = -1;
-            }
+            *score = results.score;
         }
         return g_resultText.c_str();
     });

@@ -37,7 +37,8 @@ std::vector<BenchQso> MakeLog(int count) {
         char serial[16];
         std::snprintf(serial, sizeof serial, "%03d", i + 1);
         q.exchSent = serial;
-        q.exchRcvd = home ? std::string("001") + kCountyCodes[static_cast<size_t>(station) % 42]
+        q.exchRcvd = home ? std::string("001") +
+                                kCountyCodes[static_cast<size_t>(station) % kCountyCodes.size()]
                           : std::string("0") + std::to_string(station % 1000);
         q.time = DateTime{start + i * 10.0 / 86400.0, kDateValid};
         log.push_back(q);

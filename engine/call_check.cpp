@@ -5,6 +5,7 @@
 #include "engine/contest_rules.h"
 #include "engine/engine_state.h"
 #include "engine/status_link.h"
+#include "platform/text.h"
 
 namespace {
 

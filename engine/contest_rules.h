@@ -18,6 +18,3 @@ class CContestRules {
   private:
     std::vector<std::string> m_items;
 };
-
-// Byte-wise comparison with ASCII letters folded to one case.
-bool EqualsIgnoringCase(const std::string& a, const std::string& b);

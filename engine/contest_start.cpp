@@ -1,11 +1,12 @@
-// Contest start: everything ResetStats0 does apart from the Cabrillo dialog and the
-// status thread, which belong to other layers.
+// Contest start: everything ResetStats0 does, in order; the Cabrillo dialog and the status
+// window, which belong to other layers, are reached through the step and the link given.
 #include "engine/contest_start.h"
 
 #include <array>
 
 #include "engine/engine_state.h"
 #include "engine/rejected_report.h"
+#include "engine/status_link.h"
 #include "platform/files.h"
 #include "platform/settings.h"
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr std::array<const char*, 6> kOldHostVersions = {"2.18", "2.17", "2.16",
                                                          "2.15", "2.14", "2.14R"};
-constexpr const char* kHostIniName = "Ravo2.ini";
 constexpr const char* kHostVersionKey = "Ravo=";
 
 }  // namespace
@@ -85,4 +85,19 @@ bool DecideStatusWindow(bool dxccWindowOpen) {
     }
     WriteSetting("Start", "1");
     return !IsOldHostVersion(hostVersion);
+}
+
+void StartContest(const ContestStartArgs& args, const CabrilloHeaderStep& cabrilloHeader) {
+    BeginContestRun(args);
+    if (args.cabrilloRequested != 0) {
+        if (cabrilloHeader) {
+            cabrilloHeader(args);
+        }
+        WriteSetting("Start", "1");
+    }
+    StatusLink& link = GetStatusLink();
+    if (DecideStatusWindow(link.IsDxccWindowOpen())) {
+        link.StartStatusWindow();
+    }
+    StartRejectedReport(RejectedReportName(args.secondDate));
 }

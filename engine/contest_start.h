@@ -2,10 +2,14 @@
 // the "Start" alternation that decides on the status window, and the rejected-QSO report.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "platform/date_time.h"
+
+// The host's settings file, which names the host version.
+constexpr const char* kHostIniName = "Ravo2.ini";
 
 struct ContestStartArgs {
     std::string hostDirectory;  // path prefix ending in a separator; "*.ini" is appended
@@ -33,3 +37,12 @@ void BeginContestRun(const ContestStartArgs& args);
 // Reads "Start" (and "Two"), writes the next value of the alternation and tells whether the
 // status window is to be started now.
 bool DecideStatusWindow(bool dxccWindowOpen);
+
+// The Cabrillo header step of a Cabrillo run; the reports own the header and its dialog.
+using CabrilloHeaderStep = std::function<void(const ContestStartArgs&)>;
+
+// The whole contest start, step by step: BeginContestRun; in a Cabrillo run the header step
+// and "Start" set to 1; the status window when DecideStatusWindow says so; the rejected-QSO
+// report. The header step and the status window run without the engine lock held: both
+// wait for another thread, which may be waiting for the lock.
+void StartContest(const ContestStartArgs& args, const CabrilloHeaderStep& cabrilloHeader);

@@ -3,19 +3,15 @@
 // it while they change the state and the status thread while it reads.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
-#include <vector>
 
+#include "engine/band_lists.h"
 #include "engine/contest_rules.h"
 #include "engine/qso_log.h"
 #include "engine/rule_tables.h"
-
-using StringList = std::vector<std::string>;
-using BandLists = std::array<StringList, kBandSlotCount>;
 
 extern std::mutex g_engineMutex;
 using EngineLock = std::lock_guard<std::mutex>;
@@ -24,9 +20,6 @@ extern QsoLog g_qsoLog;
 extern const CContestRules g_bandRules;
 extern const CContestRules g_modeRules;
 extern StringList g_workedBands;
-extern BandLists g_bandRows;
-extern BandLists g_bandPrefixes;
-extern BandLists g_bandCounties;
 
 // Signals from the engine to the status window; plain flags shared by both threads.
 extern std::atomic<int> g_refreshPending;

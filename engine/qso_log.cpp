@@ -27,16 +27,6 @@ void QsoLog::Append(LoggedQso&& entry) {
     IndexAt(m_records.size() - 1);
 }
 
-void QsoLog::RemoveAt(size_t index) {
-    if (index >= m_records.size()) {
-        return;
-    }
-    const auto offset = static_cast<std::ptrdiff_t>(index);
-    m_records.erase(m_records.begin() + offset);
-    m_notes.erase(m_notes.begin() + offset);
-    Reindex();
-}
-
 std::vector<LoggedQso> QsoLog::TakeFrom(size_t index) {
     std::vector<LoggedQso> taken;
     if (index >= m_records.size()) {

@@ -45,8 +45,6 @@ class QsoLog {
 
     void Append(const CInfo& record, AdmissionNotes notes = {});
     void Append(LoggedQso&& entry);
-    // Removes the record at the index; later records move down one place.
-    void RemoveAt(size_t index);
     // Takes the records from the index to the end out of the log, in order.
     std::vector<LoggedQso> TakeFrom(size_t index);
     void Clear();

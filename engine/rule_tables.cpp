@@ -7,10 +7,6 @@ const std::array<const char*, kBandSlotCount> kBandNames = {"80m", "80m", "80m",
 const std::array<const char*, 1> kModeNames = {"BPSK31"};
 const std::array<const char*, kBandSlotCount> kBandSlotNames = {"160m", "80m", "40m",
                                                                 "20m",  "15m", "10m"};
-const std::array<const char*, 42> kCountyCodes = {
-    "AB", "AR", "AG", "BC", "BH", "BN", "BT", "BV", "BR", "BU", "BZ", "CS", "CL", "CJ",
-    "CT", "CV", "DB", "DJ", "GL", "GR", "GJ", "HR", "HD", "IF", "IL", "IS", "MM", "MH",
-    "MS", "NT", "OT", "PH", "SM", "SJ", "SB", "SV", "TR", "TM", "TL", "VS", "VL", "VN"};
 const std::array<const char*, 7> kRussianCaptionPrefixes = {"UA", "UA2", "UA2/f", "UA9",
                                                             "UN", "UR",  "EU"};
 

@@ -3,21 +3,9 @@
 
 #include <vector>
 
-namespace {
+#include "platform/text.h"
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        const char x = (a[i] >= 'a' && a[i] <= 'z') ? static_cast<char>(a[i] - 32) : a[i];
-        const char y = (b[i] >= 'a' && b[i] <= 'z') ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
+namespace {
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -1,5 +1,6 @@
-// The seam between the Cabrillo export and its header dialog: the ten texts the dialog
-// shows and edits, and the function that shows it (a real dialog on Windows, none elsewhere).
+// The seam between the Cabrillo export and its header dialog: the header's ten texts, which
+// the export holds and the dialog edits in place, and the function that shows it (a real
+// dialog on Windows, none elsewhere).
 #pragma once
 
 #include <functional>

@@ -4,19 +4,18 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 #include "engine/contest_start.h"
 #include "engine/engine_state.h"
 #include "platform/files.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "reports/replace_all.h"
 
 CabrilloExport g_cabrilloExport;
 
 namespace {
 
-constexpr const char* kHostIniName = "Ravo2.ini";
 constexpr const char* kFallbackFileBase = "VREL";
 
 bool IsWhiteSpace(char c) {
@@ -31,6 +30,28 @@ std::string CabrilloHostVersion() {
     }
     return ReadHostVersion("").value_or("");
 }
+
+// The header's keys in the settings file, in the order they are saved. The call sign is the
+// host's; the claimed score is the results summary's to store; the contest and the category
+// are offered afresh at every start but saved as edited.
+struct HeaderKey {
+    const char* key;
+    std::string CabrilloHeaderFields::*member;
+    bool load;
+    bool save;
+    bool multiLine;
+};
+constexpr HeaderKey kHeaderKeys[] = {
+    {"Operators", &CabrilloHeaderFields::operators, true, true, false},
+    {"Name", &CabrilloHeaderFields::name, true, true, false},
+    {"Address", &CabrilloHeaderFields::address, true, true, true},
+    {"Claimed", &CabrilloHeaderFields::claimed, true, false, false},
+    {"Category", &CabrilloHeaderFields::category, false, true, false},
+    {"Contest", &CabrilloHeaderFields::contest, false, true, false},
+    {"Email", &CabrilloHeaderFields::email, true, true, false},
+    {"Club", &CabrilloHeaderFields::club, true, true, false},
+    {"SoapBox", &CabrilloHeaderFields::soapbox, true, true, true},
+};
 
 int32_t ClaimedScore() {
     EngineLock lock(g_engineMutex);
@@ -69,59 +90,35 @@ int CabrilloExport::BeginCabrillo(const std::string& ownCall, const DateTime& st
 int CabrilloExport::BeginCabrillo(const std::string& ownCall, const DateTime& startTime,
                                   const DateTime& endTime,
                                   const CabrilloDialogFunction& showDialog) {
-    m_callsign = ownCall;
     m_startTime = startTime;
     m_endTime = endTime;
     m_fileBase = CabrilloFileBase(ownCall);
 
-    m_operators = ReadSetting("Operators", m_callsign);
-    m_name = ReadSetting("Name");
-    m_address = ToEditForm(ReadSetting("Address"));
-    m_claimed = ReadSetting("Claimed");
-    m_email = ReadSetting("Email");
-    m_club = ReadSetting("Club");
-    m_soapbox = ToEditForm(ReadSetting("SoapBox"));
+    m_header = CabrilloHeaderFields();
+    m_header.callsign = ownCall;
+    // Offered when none is stored.
+    m_header.operators = ownCall;
     // Neither is taken from the settings file: every start offers the contest's own values.
-    m_contest = kCabrilloContestName;
-    m_category = kCabrilloCategory;
-
-    CabrilloHeaderFields fields;
-    fields.callsign = ownCall;
-    fields.claimed = m_claimed;
-    fields.club = m_club;
-    fields.category = m_category;
-    fields.contest = m_contest;
-    fields.email = m_email;
-    fields.name = m_name;
-    fields.operators = m_operators;
-    fields.soapbox = m_soapbox;
-    fields.address = m_address;
+    m_header.contest = kCabrilloContestName;
+    m_header.category = kCabrilloCategory;
+    for (const HeaderKey& entry : kHeaderKeys) {
+        if (entry.load) {
+            const std::string value = ReadSetting(entry.key, m_header.*entry.member);
+            m_header.*entry.member = entry.multiLine ? ToEditForm(value) : value;
+        }
+    }
     // CANCEL keeps the values just loaded: the file is still written at the next summary.
-    if (!showDialog || !showDialog(fields)) {
+    // OK leaves the edits in the header; the file base stays the one of the call passed by
+    // the host.
+    if (!showDialog || !showDialog(m_header)) {
         return 0;
     }
-
-    // The claimed score is the summary's to store; the file base stays the one of the call
-    // passed by the host.
-    m_callsign = fields.callsign;
-    m_operators = fields.operators;
-    m_category = fields.category;
-    m_name = fields.name;
-    m_address = fields.address;
-    m_contest = fields.contest;
-    m_email = fields.email;
-    m_club = fields.club;
-    m_soapbox = fields.soapbox;
-
-    WriteSetting("Operators", m_operators);
-    WriteSetting("Name", m_name);
-    WriteSetting("Address", ToStoredForm(m_address));
-    WriteSetting("Category", m_category);
-    WriteSetting("Contest", m_contest);
-    WriteSetting("Email", m_email);
-    WriteSetting("Club", m_club);
-    WriteSetting("SoapBox", ToStoredForm(m_soapbox));
-
+    for (const HeaderKey& entry : kHeaderKeys) {
+        if (entry.save) {
+            const std::string& value = m_header.*entry.member;
+            WriteSetting(entry.key, entry.multiLine ? ToStoredForm(value) : value);
+        }
+    }
     m_qsoLines.clear();
     return 1;
 }
@@ -130,38 +127,30 @@ void CabrilloExport::AddQsoLine(const std::string& call, uint32_t freqKHz,
                                 const std::string& modeCode, const DateTime& time,
                                 const std::string& rstSent, const std::string& exchSent,
                                 const std::string& rstRcvd, const std::string& exchRcvd) {
-    static constexpr const char* kFormat = "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n";
     const int frequency = static_cast<int>(std::min<uint32_t>(freqKHz, INT_MAX));
     const std::string when = FormatDateTime(time, "%Y-%m-%d %H%M");
-    const int length = std::snprintf(nullptr, 0, kFormat, frequency, modeCode.c_str(), when.c_str(),
-                                     m_callsign.c_str(), rstSent.c_str(), exchSent.c_str(),
-                                     call.c_str(), rstRcvd.c_str(), exchRcvd.c_str());
-    if (length < 0) {
-        return;
-    }
-    std::string line(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(line.data(), line.size(), kFormat, frequency, modeCode.c_str(), when.c_str(),
-                  m_callsign.c_str(), rstSent.c_str(), exchSent.c_str(), call.c_str(),
-                  rstRcvd.c_str(), exchRcvd.c_str());
-    line.resize(static_cast<size_t>(length));
-    m_qsoLines.push_back(std::move(line));
+    m_qsoLines.push_back(StringPrintf("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
+                                      frequency, modeCode.c_str(), when.c_str(),
+                                      m_header.callsign.c_str(), rstSent.c_str(), exchSent.c_str(),
+                                      call.c_str(), rstRcvd.c_str(), exchRcvd.c_str()));
 }
 
 std::string CabrilloExport::CabrilloFileText(int32_t claimedScore,
                                              const std::string& hostVersion) const {
+    const CabrilloHeaderFields& h = m_header;
     std::string text = "START-OF-LOG: 2.0\r\n";
-    text += "CALLSIGN: " + m_callsign + "\r\n";
-    text += "CATEGORY: " + m_category + "\r\n";
+    text += "CALLSIGN: " + h.callsign + "\r\n";
+    text += "CATEGORY: " + h.category + "\r\n";
     text += "CLAIMED-SCORE: " + std::to_string(claimedScore) + "\r\n";
-    text += "CLUB: " + m_club + "\r\n";
+    text += "CLUB: " + h.club + "\r\n";
     // Fixed: the contest text of the dialog is stored in the settings only.
     text += "CONTEST: Sarnet Contest\r\n";
     text += "CREATED-BY: Ravo " + hostVersion + "\r\n";
-    text += "NAME: " + m_name + "\r\n";
-    text += "ADDRESS: " + ToFileForm(ToStoredForm(m_address), "ADDRESS") + "\r\n";
-    text += "OPERATORS: " + m_operators + "\r\n";
-    text += "EMAIL: " + m_email + "\r\n";
-    text += "SOAPBOX: " + ToFileForm(ToStoredForm(m_soapbox), "SOAPBOX") + "\r\n";
+    text += "NAME: " + h.name + "\r\n";
+    text += "ADDRESS: " + ToFileForm(ToStoredForm(h.address), "ADDRESS") + "\r\n";
+    text += "OPERATORS: " + h.operators + "\r\n";
+    text += "EMAIL: " + h.email + "\r\n";
+    text += "SOAPBOX: " + ToFileForm(ToStoredForm(h.soapbox), "SOAPBOX") + "\r\n";
     for (const std::string& line : m_qsoLines) {
         text += line;
     }
@@ -177,6 +166,10 @@ std::string CabrilloExport::WriteCabrilloFile() {
         return "File not produced: " + name + ": " + reason;
     }
     return "File produced: " + name;
+}
+
+void AskCabrilloHeader(const ContestStartArgs& args) {
+    g_cabrilloExport.BeginCabrillo(args.ownCall, args.firstDate, args.secondDate);
 }
 
 std::string ExportCabrilloLog() {

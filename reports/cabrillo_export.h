@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/contest_start.h"
 #include "platform/date_time.h"
 #include "reports/cabrillo_dialog.h"
 
@@ -21,7 +22,7 @@ class CabrilloExport {
     int BeginCabrillo(const std::string& ownCall, const DateTime& startTime,
                       const DateTime& endTime, const CabrilloDialogFunction& showDialog);
 
-    // Appends one "QSO: " line made with the current m_callsign.
+    // Appends one "QSO: " line made with the header's current call sign.
     void AddQsoLine(const std::string& call, uint32_t freqKHz, const std::string& modeCode,
                     const DateTime& time, const std::string& rstSent, const std::string& exchSent,
                     const std::string& rstRcvd, const std::string& exchRcvd);
@@ -35,19 +36,11 @@ class CabrilloExport {
     std::string CabrilloFileText(int32_t claimedScore, const std::string& hostVersion) const;
     std::string FileName() const { return m_fileBase + ".cbr"; }
 
-    // Header values. m_address and m_soapbox hold the edit form (lines separated by CR LF)
-    // whether the dialog ended with OK or not; the settings file gets the stored form and
-    // the Cabrillo file the file form, both made from it when written.
-    std::string m_callsign;
-    std::string m_name;
-    std::string m_address;
-    std::string m_claimed;  // shown in the dialog only
-    std::string m_contest;
-    std::string m_email;
-    std::string m_club;
-    std::string m_soapbox;
-    std::string m_operators;
-    std::string m_category;
+    // The header as the dialog shows and edits it. The address and the soapbox hold the edit
+    // form (lines separated by CR LF) whether the dialog ended with OK or not; the settings
+    // file gets the stored form and the Cabrillo file the file form, both made from it when
+    // written. The claimed text is shown in the dialog only.
+    CabrilloHeaderFields m_header;
     std::string m_fileBase;
     std::vector<std::string> m_qsoLines;
     DateTime m_startTime = {0.0, kDateNull};
@@ -66,6 +59,10 @@ std::string CabrilloFileBase(const std::string& ownCall);
 std::string ToEditForm(const std::string& stored);
 std::string ToStoredForm(const std::string& edit);
 std::string ToFileForm(const std::string& stored, const std::string& tag);
+
+// The contest start's Cabrillo header step: loads the header, shows the dialog for the run's
+// own call and dates, and saves on OK.
+void AskCabrilloHeader(const ContestStartArgs& args);
 
 // The Cabrillo pass of a summary in a Cabrillo run: selects the valid QSOs of the log,
 // writes the file and returns the text to show the operator.

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
+#include "platform/calendar.h"
+
 namespace {
 
-constexpr int64_t kSecondsPerDay = 86400;
 constexpr int64_t kHour = 3600;
 constexpr int64_t kTenMinutes = 600;
 // Day counts beyond this are no calendar dates (the automation range ends in year 9999).
@@ -18,12 +19,7 @@ std::optional<int64_t> QsoSecond(const DateTime& time) {
         std::fabs(time.days) > kLargestDayCount) {
         return std::nullopt;
     }
-    // The fraction is the time of day also for negative day counts: -1.25 is 06:00 of the
-    // day before 1899-12-30, which lies after -1.0 on the continuous scale.
-    const double whole = std::trunc(time.days);
-    const double fraction = std::fabs(time.days - whole);
-    return static_cast<int64_t>(whole) * kSecondsPerDay +
-           std::llround(fraction * static_cast<double>(kSecondsPerDay));
+    return AutomationSeconds(time.days);
 }
 
 void RateCounter::SeeTime(const DateTime& time) {

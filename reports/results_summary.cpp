@@ -3,13 +3,12 @@
 #include "reports/results_summary.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <limits>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "reports/rates.h"
 
 namespace {
@@ -50,23 +49,6 @@ constexpr const char* kTextBandRow = "%s\t %i\t  %i\t  %i\t   %i\r\n";
 
 constexpr size_t kSortKeyLength = 20;
 
-std::string Format(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (length > 0) {
-        text.resize(static_cast<size_t>(length) + 1);
-        std::vsnprintf(&text[0], text.size(), format, args);
-        text.resize(static_cast<size_t>(length));
-    }
-    va_end(args);
-    return text;
-}
-
 std::string SortKey(const std::string& band) {
     if (band.size() >= kSortKeyLength) {
         return band;
@@ -87,6 +69,9 @@ struct BandTally {
     int lastPoints = 0;
     std::unordered_set<std::string> prefixSet;
     std::unordered_set<std::string> countySet;
+    // The band's slot lists, in the order first worked (kept for bands with a slot only).
+    StringList prefixList;
+    StringList countyList;
 
     int Points() const { return otherQsos + 2 * homeQsos; }
 };
@@ -109,8 +94,8 @@ int Score(const Totals& totals) {
     return static_cast<int>(std::min<int64_t>(score, std::numeric_limits<int32_t>::max()));
 }
 
-// Counts one record into its band's tally and the slot lists. Records with an empty call
-// count nowhere; rejected records count only as duplicates and bad QSOs.
+// Counts one record into its band's tally. Records with an empty call count nowhere;
+// rejected records count only as duplicates and bad QSOs.
 void CountRecord(const CInfo& record, BandTally& band, RateCounter& rates) {
     band.dupes += record.m_dupe;
     band.bad += record.m_invalid;
@@ -128,13 +113,13 @@ void CountRecord(const CInfo& record, BandTally& band, RateCounter& rates) {
     rates.AddScoringQso(record.m_time, band.lastPoints);
     if (!record.m_county.empty() && band.countySet.insert(record.m_county).second) {
         if (band.slot >= 0) {
-            g_bandCounties[static_cast<size_t>(band.slot)].push_back(record.m_county);
+            band.countyList.push_back(record.m_county);
         }
         ++band.counties;
     }
     if (band.prefixSet.insert(record.m_prefix).second) {
         if (band.slot >= 0) {
-            g_bandPrefixes[static_cast<size_t>(band.slot)].push_back(record.m_prefix);
+            band.prefixList.push_back(record.m_prefix);
         }
         ++band.dxcc;
     }
@@ -147,10 +132,6 @@ std::vector<BandTally> TallyBands(RateCounter& rates) {
     for (size_t i = 0; i < g_workedBands.size(); ++i) {
         bandIndex.emplace(g_workedBands[i], i);
         tallies[i].slot = BandSlot(g_workedBands[i]);
-        if (tallies[i].slot >= 0) {
-            g_bandPrefixes[static_cast<size_t>(tallies[i].slot)].clear();
-            g_bandCounties[static_cast<size_t>(tallies[i].slot)].clear();
-        }
     }
     const size_t count = g_qsoLog.size();
     for (size_t i = 0; i < count; ++i) {
@@ -165,6 +146,19 @@ std::vector<BandTally> TallyBands(RateCounter& rates) {
         }
     }
     return tallies;
+}
+
+// Hands each summarised band's lists to its slot, the prefixes in the order the DXCC window
+// draws them: ascending byte by byte.
+void PublishBandLists(std::vector<BandTally>& tallies) {
+    for (BandTally& band : tallies) {
+        if (band.slot < 0) {
+            continue;
+        }
+        std::sort(band.prefixList.begin(), band.prefixList.end());
+        g_bandPrefixes[static_cast<size_t>(band.slot)] = std::move(band.prefixList);
+        g_bandCounties[static_cast<size_t>(band.slot)] = std::move(band.countyList);
+    }
 }
 
 Totals AddUp(const std::vector<BandTally>& tallies) {
@@ -187,55 +181,56 @@ Totals AddUp(const std::vector<BandTally>& tallies) {
 
 std::string HtmlSummary(const std::vector<BandTally>& tallies, const Totals& totals,
                         const RateFigures& rates) {
-    const std::string title = Format("   Sarnet Contest %s ", g_contestDate.c_str());
+    const std::string title = StringPrintf("   Sarnet Contest %s ", g_contestDate.c_str());
     std::string html = kHtmlHead;
-    html += Format(kHtmlTitle, title.c_str(), g_ownCall.c_str());
-    html += Format(kHtmlHeaderRow, "Band", "QSOs", "Points", "DXCC", "County");
+    html += StringPrintf(kHtmlTitle, title.c_str(), g_ownCall.c_str());
+    html += StringPrintf(kHtmlHeaderRow, "Band", "QSOs", "Points", "DXCC", "County");
     for (size_t i = 0; i < tallies.size(); ++i) {
         const BandTally& band = tallies[i];
         if (band.slot >= 0) {
-            html += Format(kHtmlBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
-                           band.dxcc, band.counties);
+            html += StringPrintf(kHtmlBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
+                                 band.dxcc, band.counties);
         }
     }
-    html +=
-        Format(kHtmlTotalRow, "Total", totals.qsos, totals.points, totals.dxcc, totals.counties);
-    html += Format(kHtmlDupeRow, "Dupe", totals.dupes);
-    html += Format(kHtmlBadRow, "Bad QSO", totals.bad);
-    html +=
-        Format(kHtmlScoreRow, "Score:", totals.points, totals.dxcc, totals.counties, totals.score);
-    html += Format(kHtmlLastQsoRow, "Last QSO points:", totals.lastPoints);
-    html += Format(kHtmlRateHeader, "Rate");
-    html += Format(kHtmlRateRow, "Hourly (10min/1 hour) QSO rate:", rates.qsosInHour,
-                   6 * rates.qsosInTenMinutes);
-    html += Format(kHtmlRateRow, "Hourly (10min/1 hour) pts rate:", rates.pointsInHour,
-                   6 * rates.pointsInTenMinutes);
+    html += StringPrintf(kHtmlTotalRow, "Total", totals.qsos, totals.points, totals.dxcc,
+                         totals.counties);
+    html += StringPrintf(kHtmlDupeRow, "Dupe", totals.dupes);
+    html += StringPrintf(kHtmlBadRow, "Bad QSO", totals.bad);
+    html += StringPrintf(kHtmlScoreRow, "Score:", totals.points, totals.dxcc, totals.counties,
+                         totals.score);
+    html += StringPrintf(kHtmlLastQsoRow, "Last QSO points:", totals.lastPoints);
+    html += StringPrintf(kHtmlRateHeader, "Rate");
+    html += StringPrintf(kHtmlRateRow, "Hourly (10min/1 hour) QSO rate:", rates.qsosInHour,
+                         6 * rates.qsosInTenMinutes);
+    html += StringPrintf(kHtmlRateRow, "Hourly (10min/1 hour) pts rate:", rates.pointsInHour,
+                         6 * rates.pointsInTenMinutes);
     html += kHtmlFooter;
     return html;
 }
 
 std::string TextSummary(const std::vector<BandTally>& tallies, const Totals& totals,
                         const RateFigures& rates) {
-    std::string text = Format(kTextHeading, g_contestDate.c_str(), g_ownCall.c_str());
+    std::string text = StringPrintf(kTextHeading, g_contestDate.c_str(), g_ownCall.c_str());
     for (size_t i = 0; i < tallies.size(); ++i) {
         const BandTally& band = tallies[i];
         if (band.slot >= 0) {
-            text += Format(kTextBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
-                           band.dxcc, band.counties);
+            text += StringPrintf(kTextBandRow, g_workedBands[i].c_str(), band.qsos, band.Points(),
+                                 band.dxcc, band.counties);
         }
     }
-    text += Format(kTextBandRow, "Total", totals.qsos, totals.points, totals.dxcc, totals.counties);
-    text += Format("Dupe\t %i\r\n", totals.dupes);
-    text += Format("Bad QSO\t %i\r\n", totals.bad);
+    text += StringPrintf(kTextBandRow, "Total", totals.qsos, totals.points, totals.dxcc,
+                         totals.counties);
+    text += StringPrintf("Dupe\t %i\r\n", totals.dupes);
+    text += StringPrintf("Bad QSO\t %i\r\n", totals.bad);
     text += "\r\n";
-    text += Format("Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n", rates.qsosInHour,
-                   6 * rates.qsosInTenMinutes);
-    text += Format("Hourly (10min) pts rate: %5i (%i) points/hour\r\n", rates.pointsInHour,
-                   6 * rates.pointsInTenMinutes);
+    text += StringPrintf("Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n", rates.qsosInHour,
+                         6 * rates.qsosInTenMinutes);
+    text += StringPrintf("Hourly (10min) pts rate: %5i (%i) points/hour\r\n", rates.pointsInHour,
+                         6 * rates.pointsInTenMinutes);
     text += "\r\n";
-    text += Format("Last QSO: %i points\r\n", totals.lastPoints);
-    text += Format("Score: %i*(%i+%i) = %i\r\n", totals.points, totals.dxcc, totals.counties,
-                   totals.score);
+    text += StringPrintf("Last QSO: %i points\r\n", totals.lastPoints);
+    text += StringPrintf("Score: %i*(%i+%i) = %i\r\n", totals.points, totals.dxcc, totals.counties,
+                         totals.score);
     text += "\r\n";
     text += kCreditLine;
     return text;
@@ -268,7 +263,8 @@ ResultsSummary BuildResultsSummary() {
         EngineLock lock(g_engineMutex);
         SortWorkedBands(g_workedBands);
         RateCounter rates;
-        const std::vector<BandTally> tallies = TallyBands(rates);
+        std::vector<BandTally> tallies = TallyBands(rates);
+        PublishBandLists(tallies);
         const Totals totals = AddUp(tallies);
         const RateFigures figures = rates.Figures();
         summary.text = g_extendedResults != 0 ? HtmlSummary(tallies, totals, figures)

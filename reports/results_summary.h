@@ -11,8 +11,9 @@ struct ResultsSummary {
     int score = 0;
 };
 
-// Builds the summary, rebuilds the per-band multiplier lists, stores the claimed score in
-// memory and under the settings key "Claimed". Takes the engine lock itself.
+// Builds the summary, publishes the per-band multiplier lists (engine/band_lists.h), stores
+// the claimed score in memory and under the settings key "Claimed". Takes the engine lock
+// itself.
 ResultsSummary BuildResultsSummary();
 
 // Orders the worked bands descending by their texts left-padded with "0" to 20

@@ -45,6 +45,36 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
     out << bytes;
 }
 
+void AppendRecord(const CInfo& record) {
+    EngineLock lock(g_engineMutex);
+    g_qsoLog.Append(record);
+}
+
+void LogQso(const std::string& call, const std::string& band, const std::string& mode, int hour,
+            int minute, const std::string& exchange) {
+    CInfo record;
+    record.m_call = call;
+    record.m_band = band;
+    record.m_mode = mode;
+    record.m_time = MakeDate(2026, 12, 7, hour, minute);
+    record.m_exchRcvd = exchange;
+    AppendRecord(record);
+}
+
+CInfo MakeRecord(const std::string& call, const std::string& mode, int minute) {
+    CInfo record;
+    record.m_call = call;
+    record.m_band = "80m";
+    record.m_mode = mode;
+    record.m_freqKHz = 3580;
+    record.m_rstSent = "599";
+    record.m_rstRcvd = "599";
+    record.m_exchSent = "001BV";
+    record.m_exchRcvd = "001";
+    record.m_time = MakeDate(2018, 3, 4, 15, minute);
+    return record;
+}
+
 namespace {
 
 template <class Fn>

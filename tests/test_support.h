@@ -8,6 +8,7 @@
 #include <string>
 
 #include "api/stats_api.h"
+#include "engine/qso_record.h"
 
 // Each test runs in its own empty current directory with the engine as after module load.
 class WorkFolderTest : public ::testing::Test {
@@ -26,6 +27,16 @@ DateTime MakeDate(int year, int month, int day, int hour = 0, int minute = 0, in
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// Appends the record to the engine's log under the engine lock, without admission: for tests
+// of what reads the log.
+void AppendRecord(const CInfo& record);
+// Logs a contact of 2026-12-07 with the fields the live call display reads.
+void LogQso(const std::string& call, const std::string& band, const std::string& mode, int hour,
+            int minute, const std::string& exchange);
+// An 80 m contact of 2018-03-04 15:mm on 3580 kHz with RST 599 both ways, "001BV" sent and
+// "001" received, as the Cabrillo tests log it.
+CInfo MakeRecord(const std::string& call, const std::string& mode, int minute);
 
 // The QSO fields a host passes to AddData0 / RemoveData0, with contest defaults.
 struct TestQso {

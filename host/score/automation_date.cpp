@@ -1,22 +1,12 @@
-// Civil-calendar arithmetic for automation dates (proleptic Gregorian calendar).
+// Automation dates of calendar dates and times, and the strict parsers for the log texts.
 #include "host/score/automation_date.h"
 
 #include <cmath>
 
+// The calendar arithmetic is the plug-in's own header: pure functions that hold no plug-in state.
+#include "platform/calendar.h"
+
 namespace {
-
-// Days from 1970-01-01 to the given civil date.
-long DaysFromCivil(int year, int month, int day) {
-    const long y = year - (month <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long mp = (month + 9) % 12;
-    const long doy = (153 * mp + 2) / 5 + day - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-constexpr long kUnixEpochInAutomationDays = 25569;
 
 bool AllDigits(std::string_view text) {
     for (char c : text) {
@@ -44,22 +34,16 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 double ToAutomationDate(const CalendarTime& time) {
-    const long days = DaysFromCivil(time.year, time.month, time.day) + kUnixEpochInAutomationDays;
-    const int seconds = time.hour * 3600 + time.minute * 60 + time.second;
-    return static_cast<double>(days) + seconds / 86400.0;
+    return AutomationDays(DaysFromCivil(time.year, time.month, time.day) - kAutomationEpoch,
+                          time.hour * 3600 + time.minute * 60 + time.second);
 }
 
 CalendarTime FromAutomationDate(double days) {
-    const long z = static_cast<long>(std::floor(days)) - kUnixEpochInAutomationDays + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
+    const CivilDate date = CivilFromDays(static_cast<int64_t>(std::floor(days)) + kAutomationEpoch);
     CalendarTime civil;
-    civil.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    civil.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    civil.year = static_cast<int>(yoe + era * 400 + (civil.month <= 2 ? 1 : 0));
+    civil.year = date.year;
+    civil.month = date.month;
+    civil.day = date.day;
     return civil;
 }
 

@@ -49,8 +49,3 @@ class Dialog {
     HWND m_hwnd = nullptr;
     bool m_modal = false;
 };
-
-// UTF-8 or 8-bit text in the system's ANSI code page to UTF-16, and UTF-16 to 8-bit text.
-std::wstring Utf8ToWide(const std::string& utf8);
-std::wstring AnsiToWide(const std::string& text);
-std::string WideToAnsi(const std::wstring& wide);

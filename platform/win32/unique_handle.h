@@ -81,21 +81,6 @@ class WindowDc {
     HDC m_dc;
 };
 
-// BeginPaint / EndPaint.
-class PaintDc {
-  public:
-    explicit PaintDc(HWND window) : m_window(window) { BeginPaint(window, &m_paint); }
-    PaintDc(const PaintDc&) = delete;
-    PaintDc& operator=(const PaintDc&) = delete;
-    ~PaintDc() { EndPaint(m_window, &m_paint); }
-    HDC get() const { return m_paint.hdc; }
-    const PAINTSTRUCT& paint() const { return m_paint; }
-
-  private:
-    HWND m_window;
-    PAINTSTRUCT m_paint{};
-};
-
 // SelectObject with restore; declare it after the objects it selects.
 class SelectGuard {
   public:

@@ -23,25 +23,6 @@ bool PressCancel(CabrilloHeaderFields&) {
     return false;
 }
 
-CInfo MakeRecord(const std::string& call, const std::string& mode, int minute) {
-    CInfo record;
-    record.m_call = call;
-    record.m_band = "80m";
-    record.m_mode = mode;
-    record.m_freqKHz = 3580;
-    record.m_rstSent = "599";
-    record.m_rstRcvd = "599";
-    record.m_exchSent = "001BV";
-    record.m_exchRcvd = "001";
-    record.m_time = MakeDate(2018, 3, 4, 15, minute);
-    return record;
-}
-
-void AppendRecord(const CInfo& record) {
-    EngineLock lock(g_engineMutex);
-    g_qsoLog.Append(record);
-}
-
 // The header up to SOAPBOX for the fields most tests leave at their defaults.
 std::string Header(const std::string& call, const std::string& address = "",
                    const std::string& soapbox = "") {

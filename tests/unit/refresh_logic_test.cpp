@@ -90,18 +90,6 @@ class RefreshLogic : public WorkFolderTest {
         }
     }
 
-    static void Log(const std::string& call, const std::string& band, const std::string& mode,
-                    int hour, int minute, const std::string& exchange) {
-        CInfo record;
-        record.m_call = call;
-        record.m_band = band;
-        record.m_mode = mode;
-        record.m_time = MakeDate(2026, 12, 7, hour, minute);
-        record.m_exchRcvd = exchange;
-        EngineLock lock(g_engineMutex);
-        g_qsoLog.Append(record);
-    }
-
     static StringList Row(int slot) {
         EngineLock lock(g_engineMutex);
         return g_bandRows[static_cast<size_t>(slot)];
@@ -112,10 +100,10 @@ class RefreshLogic : public WorkFolderTest {
 };
 
 TEST_F(RefreshLogic, LaterQsoWithTheSameCallFillsTheRowAndTheCaption) {
-    Log("DL1ABC", "80m", "BPSK31", 18, 5, "001");
-    Log("DL1ABC", "80m", "RTTY", 19, 42, "017BV");
-    Log("DL1ABC", "40m", "BPSK31", 20, 1, "020");
-    Log("OK1XY", "80m", "BPSK31", 21, 0, "003");
+    LogQso("DL1ABC", "80m", "BPSK31", 18, 5, "001");
+    LogQso("DL1ABC", "80m", "RTTY", 19, 42, "017BV");
+    LogQso("DL1ABC", "40m", "BPSK31", 20, 1, "020");
+    LogQso("OK1XY", "80m", "BPSK31", 21, 0, "003");
     m_host.entry = "DL1ABC";
 
     EXPECT_EQ(RefreshDisplay(m_host, m_view), RefreshEnd::Complete);
@@ -129,7 +117,7 @@ TEST_F(RefreshLogic, LaterQsoWithTheSameCallFillsTheRowAndTheCaption) {
 }
 
 TEST_F(RefreshLogic, CallComparisonIsCaseSensitive) {
-    Log("DL1ABC", "80m", "BPSK31", 18, 5, "001");
+    LogQso("DL1ABC", "80m", "BPSK31", 18, 5, "001");
     m_host.entry = "dl1abc";
     RefreshDisplay(m_host, m_view);
     EXPECT_EQ(Row(1), (StringList{"80m", "   -", "   -", " -", "   -"}));
@@ -162,7 +150,7 @@ TEST_F(RefreshLogic, RussianCaptions) {
 }
 
 TEST_F(RefreshLogic, ShortCallStopsBeforeTheRows) {
-    Log("YO", "80m", "BPSK31", 18, 5, "001");
+    LogQso("YO", "80m", "BPSK31", 18, 5, "001");
     m_host.entry = "YO";
     g_refreshPending = 0;
     EXPECT_EQ(RefreshDisplay(m_host, m_view), RefreshEnd::ShortCall);

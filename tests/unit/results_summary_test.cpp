@@ -134,6 +134,24 @@ TEST_F(ResultsSummaryTest, DupesBadQsosAndBandsOutsideTheSlots) {
     EXPECT_TRUE(g_bandPrefixes[2].empty());
 }
 
+TEST_F(ResultsSummaryTest, PrefixesArePublishedInByteWiseOrderCountiesInTheOrderWorked) {
+    // Digits before capitals before small letters before bytes above 127.
+    int minute = 0;
+    for (const char* prefix : {"\xC4Z", "ok", "OK", "9A", "O", "OK"}) {
+        CallAddData(At("CALL" + std::to_string(minute), prefix, minute));
+        ++minute;
+    }
+    for (const char* county : {"001TM", "002AB"}) {
+        TestQso qso = At("YO" + std::to_string(minute) + "AA", "YO", minute);
+        qso.exchRcvd = county;
+        CallAddData(qso);
+        ++minute;
+    }
+    GetResult0(nullptr);
+    EXPECT_EQ(g_bandPrefixes[1], (StringList{"9A", "O", "OK", "YO", "ok", "\xC4Z"}));
+    EXPECT_EQ(g_bandCounties[1], (StringList{"TM", "AB"}));
+}
+
 TEST_F(ResultsSummaryTest, SlotListsOfBandsNoLongerWorkedStay) {
     g_bandPrefixes[3] = {"OLD"};
     CallAddData(At("DL1A", "DL", 0));

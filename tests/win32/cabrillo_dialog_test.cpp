@@ -32,19 +32,12 @@ std::map<std::string, std::string> ReadControls(HWND dialog) {
     return texts;
 }
 
-void AppendRecord(const std::string& call, int minute) {
-    CInfo record;
-    record.m_call = call;
-    record.m_band = "80m";
-    record.m_mode = "BPSK31";
-    record.m_freqKHz = 3580;
-    record.m_rstSent = "599";
-    record.m_rstRcvd = "599";
+// A contact with a plain serial number sent and received.
+void AppendSerialRecord(const std::string& call, int minute) {
+    CInfo record = MakeRecord(call, "BPSK31", minute);
     record.m_exchSent = "001";
     record.m_exchRcvd = "005";
-    record.m_time = MakeDate(2018, 3, 4, 15, minute);
-    EngineLock lock(g_engineMutex);
-    g_qsoLog.Append(record);
+    AppendRecord(record);
 }
 
 // GetResult0 in a Cabrillo run, with the "Output" box read and dismissed by the operator.
@@ -120,7 +113,7 @@ TEST_F(CabrilloDialogTest, OkStoresWhatWasTypedAndTheLogCarriesIt) {
     EXPECT_EQ(ReadSetting("Email"), "yo9xyz@example.ro");
     EXPECT_EQ(ReadSetting("Start"), "0");
 
-    AppendRecord("DL1ABC", 30);
+    AppendSerialRecord("DL1ABC", 30);
     int score = 0;
     EXPECT_EQ(SummaryMessage(&score), "File produced: YO9XYZ.cbr");
     EXPECT_EQ(score, -1);
@@ -158,7 +151,7 @@ TEST_F(CabrilloDialogTest, CancelAndCloseBoxSaveNothingButTheStoredHeaderIsWritt
     EXPECT_NE(SettingsBytes().find("Address=Str. Lunga 1<CR><LF>Brasov"), std::string::npos);
     EXPECT_EQ(before.find("Start"), std::string::npos);
 
-    AppendRecord("DL1ABC", 30);
+    AppendSerialRecord("DL1ABC", 30);
     int score = 0;
     EXPECT_EQ(SummaryMessage(&score), "File produced: YO9XYZ.cbr");
     const std::string file = ReadFileBytes("YO9XYZ.cbr");

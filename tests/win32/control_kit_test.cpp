@@ -44,14 +44,13 @@ class PlainDialog : public Dialog {
 int CountPixels(HWND window, COLORREF colour) {
     RECT rect{};
     GetClientRect(window, &rect);
-    const HDC dc = GetDC(window);
+    const WindowDc dc(window);
     int count = 0;
     for (int y = 0; y < rect.bottom; ++y) {
         for (int x = 0; x < rect.right; ++x) {
-            count += GetPixel(dc, x, y) == colour ? 1 : 0;
+            count += GetPixel(dc.get(), x, y) == colour ? 1 : 0;
         }
     }
-    ReleaseDC(window, dc);
     return count;
 }
 
@@ -199,9 +198,7 @@ TEST_F(ControlKitTest, DialogsJoinOnlyAnAdvancedParent) {
 
 TEST(MemoryDc, BuffersTheClipBoxAndCopiesItInOneBlockAtTheEnd) {
     UniqueMemDc target(CreateCompatibleDC(nullptr));
-    const HDC screen = GetDC(nullptr);
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, 100, 60));
-    ReleaseDC(nullptr, screen);
+    UniqueBitmap bitmap(CreateCompatibleBitmap(WindowDc(nullptr).get(), 100, 60));
     SelectGuard selected(target.get(), bitmap.get());
     GdiCanvas(target.get()).FillRect(Rect{0, 0, 100, 60}, RGB(255, 255, 255));
     IntersectClipRect(target.get(), 10, 10, 60, 40);
@@ -223,25 +220,23 @@ TEST(MemoryDc, BuffersTheClipBoxAndCopiesItInOneBlockAtTheEnd) {
     EXPECT_EQ(GetPixel(target.get(), 70, 20), RGB(255, 255, 255));
 }
 
-TEST(MemoryDc, PrinterDrawsStraightThroughAndKeepsItsContext) {
-    const HDC printer = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(printer, nullptr);
+TEST(MemoryDc, MetafileDrawsStraightThroughAndKeepsItsContext) {
+    const HDC metafile = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(metafile, nullptr);
     {
-        CMemDC memory(printer, true);
+        CMemDC memory(metafile);
         EXPECT_FALSE(memory.IsBuffering());
-        EXPECT_EQ(memory.dc(), printer);
+        EXPECT_EQ(memory.dc(), metafile);
         Rectangle(memory.dc(), 0, 0, 10, 10);
     }
-    const HENHMETAFILE picture = CloseEnhMetaFile(printer);
+    const HENHMETAFILE picture = CloseEnhMetaFile(metafile);
     EXPECT_NE(picture, nullptr);
     DeleteEnhMetaFile(picture);
 }
 
 TEST(GdiCanvas, PaletteRelativeGreysAreDrawnAsPlainColoursWithoutAPalette) {
     UniqueMemDc dc(CreateCompatibleDC(nullptr));
-    const HDC screen = GetDC(nullptr);
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, 20, 20));
-    ReleaseDC(nullptr, screen);
+    UniqueBitmap bitmap(CreateCompatibleBitmap(WindowDc(nullptr).get(), 20, 20));
     SelectGuard selected(dc.get(), bitmap.get());
     GdiCanvas canvas(dc.get());
     canvas.FrameEdges(Rect{0, 0, 20, 20}, PaletteGrey(223), PaletteGrey(85));

@@ -64,7 +64,7 @@ TEST_F(CountyWindowTest, OpensWithFortyTwoUnworkedEllipsesAtItsPosition) {
     EXPECT_EQ(frame.top, 40);
     EXPECT_TRUE(IsWindowVisible(m_window->hwnd()));
     EXPECT_EQ(GetWindowLongPtrW(m_window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    for (int k = 0; k < kCountyCount; ++k) {
+    for (int k = 0; k < kCountyTotal; ++k) {
         const CAdvancedButton& button = m_window->Button(k);
         ASSERT_NE(button.hwnd(), nullptr) << k;
         // The automatic check box (3) became owner-drawn (0xB), its other styles kept.

@@ -8,10 +8,9 @@
 
 #include <cstdio>
 
-#include "host/ravo/stats_plugin.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
-#include "status_fixture.h"
+#include "plugin_fixture.h"
 
 namespace {
 
@@ -152,45 +151,17 @@ TEST_F(StatusSoak, GridWindowsOpenAndCloseOverAndOver) {
     ExpectNoLeak("grid windows", before, CountGui(), kGridCycles, GetTickCount64() - start);
 }
 
-class PluginSoak : public WorkFolderTest {
+class PluginSoak : public LoadedPluginTest {
   protected:
-    void SetUp() override {
-        WorkFolderTest::SetUp();
-        m_host = std::make_unique<RavoHost>();
-        m_host->Application().SetFrequency(3580000.0);
-        ASSERT_TRUE(m_host->Register());
-    }
-
-    void TearDown() override {
-        m_plugin.Unload();
-        m_host.reset();
-        WorkFolderTest::TearDown();
-    }
-
-    void StartRun() {
-        const DateTime first = MakeDate(2026, 12, 6);
-        const DateTime second = MakeDate(2026, 12, 7);
-        m_plugin.ResetStats0("./", 0, "YO9XYZ", &first, &second, "", "", "", "", "", "", "", "", "",
-                             "BV", 0, 0, 0, 0.0, 0.0, "", "", "");
-    }
-
-    // Loads the module and starts its status window. The start alternation is stored in the
-    // settings, so of two starts exactly one opens the window; the other leaves it as it is.
+    // Loads the module and starts its status window: of two starts exactly one opens it.
     HWND LoadAndOpen() {
-        if (!m_plugin.Load(ProgramFolder() + L"Stats.dll")) {
+        if (!LoadPlugin()) {
             return nullptr;
         }
         StartRun();
         StartRun();
-        HWND window = nullptr;
-        PumpHostMessagesUntil(
-            [&] { return (window = FindOwnWindow(L"Setup Sarnet-2026")) != nullptr; },
-            kWindowWaitMs);
-        return window;
+        return WaitForStatusWindow();
     }
-
-    std::unique_ptr<RavoHost> m_host;
-    StatsPlugin m_plugin;
 };
 
 TEST_F(PluginSoak, LoadsAndUnloadsWithTheStatusWindowOpen) {

@@ -50,7 +50,7 @@ TEST_F(StatusWindowTest, EntryPointsAndRefreshesRunTogether) {
             g_bandPrefixes[1].push_back("DL");
             g_bandCounties[1] = {"BV", "CJ"};
             if (round % 5 == 0) {
-                g_qsoLog.RemoveAt(g_qsoLog.size() - 1);
+                g_qsoLog.TakeFrom(g_qsoLog.size() - 1);
             } else {
                 ++simulatedKept;
             }

@@ -1,43 +1,24 @@
 // Unloading the real Stats.dll while its status window is open, as the host does at exit.
 #include <gtest/gtest.h>
 
-#include "host/ravo/stats_plugin.h"
 #include "platform/settings.h"
 #include "resources/resource.h"
-#include "status_fixture.h"
+#include "plugin_fixture.h"
 
 namespace {
 
-class StatusUnload : public WorkFolderTest {
+class StatusUnload : public LoadedPluginTest {
   protected:
     void SetUp() override {
-        WorkFolderTest::SetUp();
-        m_host = std::make_unique<RavoHost>();
-        m_host->Application().SetFrequency(3580000.0);
-        ASSERT_TRUE(m_host->Register());
-        ASSERT_TRUE(m_plugin.Load(ProgramFolder() + L"Stats.dll"));
-    }
-
-    void TearDown() override {
-        m_plugin.Unload();
-        m_host.reset();
-        WorkFolderTest::TearDown();
-    }
-
-    void StartRun() {
-        const DateTime first = MakeDate(2026, 12, 6);
-        const DateTime second = MakeDate(2026, 12, 7);
-        m_plugin.ResetStats0("./", 0, "YO9XYZ", &first, &second, "", "", "", "", "", "", "", "", "",
-                             "BV", 0, 0, 0, 0.0, 0.0, "", "", "");
+        LoadedPluginTest::SetUp();
+        if (!HasFatalFailure()) {
+            ASSERT_TRUE(LoadPlugin());
+        }
     }
 
     HWND StartAndFind() {
         StartRun();
-        HWND window = nullptr;
-        PumpHostMessagesUntil(
-            [&] { return (window = FindOwnWindow(L"Setup Sarnet-2026")) != nullptr; },
-            kWindowWaitMs);
-        return window;
+        return WaitForStatusWindow();
     }
 
     // Unloads and returns how long FreeLibrary took.
@@ -46,9 +27,6 @@ class StatusUnload : public WorkFolderTest {
         m_plugin.Unload();
         return GetTickCount64() - start;
     }
-
-    std::unique_ptr<RavoHost> m_host;
-    StatsPlugin m_plugin;
 };
 
 TEST_F(StatusUnload, ClosesTheWindowsWhileTheStatusThreadIsInsideAHostCall) {
@@ -111,7 +89,7 @@ TEST_F(StatusUnload, RightAfterTheContestStart) {
 TEST_F(StatusUnload, ReloadedModuleStartsAFreshWindow) {
     ASSERT_NE(StartAndFind(), nullptr);
     m_plugin.Unload();
-    ASSERT_TRUE(m_plugin.Load(ProgramFolder() + L"Stats.dll"));
+    ASSERT_TRUE(LoadPlugin());
     // The stored alternation says "started"; the next start skips, the one after opens.
     StartRun();
     EXPECT_NE(StartAndFind(), nullptr);

@@ -37,18 +37,6 @@ HWND CountyWindowHandle() {
     return window != nullptr ? window->hwnd() : nullptr;
 }
 
-void LogQso(const std::string& call, const std::string& band, const std::string& mode, int hour,
-            int minute, const std::string& exchange) {
-    CInfo record;
-    record.m_call = call;
-    record.m_band = band;
-    record.m_mode = mode;
-    record.m_time = MakeDate(2026, 12, 7, hour, minute);
-    record.m_exchRcvd = exchange;
-    EngineLock lock(g_engineMutex);
-    g_qsoLog.Append(record);
-}
-
 TEST_F(StatusWindowTest, StartsFromTheContestStartWithItsDefaultsAndTheHostLink) {
     ASSERT_TRUE(m_host->Register());
     const HWND window = StartAndWait();

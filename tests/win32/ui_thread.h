@@ -10,6 +10,8 @@
 #include <memory>
 #include <thread>
 
+#include "platform/win32/unique_handle.h"
+
 class UiThread {
   public:
     UiThread() {
@@ -92,10 +94,7 @@ inline void PaintNow(HWND window) {
 
 // The colour on screen at a point of a window's client area.
 inline COLORREF PixelAt(HWND window, int x, int y) {
-    const HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
+    return GetPixel(WindowDc(window).get(), x, y);
 }
 
 // The centre of a dialog control, in the control's client coordinates.

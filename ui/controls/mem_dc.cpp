@@ -1,14 +1,15 @@
 // Off-screen drawing surface with one block copy at the end.
 #include "ui/controls/mem_dc.h"
 
-bool IsPrinterDc(HDC dc) {
-    return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER;
+bool DrawsStraightThrough(HDC dc) {
+    // A metafile answers the device queries for its reference device, so it is told by type.
+    const DWORD type = GetObjectType(dc);
+    return type == OBJ_ENHMETADC || type == OBJ_METADC ||
+           GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER;
 }
 
-CMemDC::CMemDC(HDC target) : CMemDC(target, IsPrinterDc(target)) {}
-
-CMemDC::CMemDC(HDC target, bool printing) : m_target(target) {
-    if (printing || target == nullptr) {
+CMemDC::CMemDC(HDC target) : m_target(target) {
+    if (target == nullptr || DrawsStraightThrough(target)) {
         return;
     }
     GetClipBox(target, &m_area);

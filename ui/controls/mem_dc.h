@@ -1,5 +1,6 @@
 // An off-screen drawing surface: everything drawn on it lands in a memory bitmap that is copied
-// to the target in one block when the object ends. On a printer it draws straight through.
+// to the target in one block when the object ends. On a printer or a metafile it draws
+// straight through.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +9,8 @@
 
 class CMemDC {
   public:
-    // Buffers unless the target is a printer. The target must outlive the object.
+    // Buffers unless the target draws straight through. The target must outlive the object.
     explicit CMemDC(HDC target);
-    // For callers that know whether they print (a print preview, for instance).
-    CMemDC(HDC target, bool printing);
     ~CMemDC();
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
@@ -30,5 +29,6 @@ class CMemDC {
     UniqueMemDc m_memory;
 };
 
-// True for a printer's device context.
-bool IsPrinterDc(HDC dc);
+// True for a printer's device context and for a metafile's, which records the drawing calls
+// themselves: a bitmap copy would print coarsely, or record one bitmap.
+bool DrawsStraightThrough(HDC dc);

@@ -15,7 +15,7 @@ constexpr UINT kRepaintCountiesMessage = WM_APP + 61;
 
 }  // namespace
 
-const std::array<CountyButton, kCountyCount> kCountyButtons = {{
+constexpr std::array<CountyButton, kCountyTotal> kCountyButtons = {{
     {1015, "AB"}, {1016, "AG"}, {1018, "AR"}, {1019, "BC"}, {1020, "BH"}, {1021, "BN"},
     {1022, "BT"}, {1023, "BR"}, {1024, "BV"}, {1025, "BU"}, {1026, "BZ"}, {1027, "CJ"},
     {1028, "CL"}, {1029, "CS"}, {1030, "CT"}, {1031, "CV"}, {1032, "DB"}, {1033, "DJ"},
@@ -24,6 +24,33 @@ const std::array<CountyButton, kCountyCount> kCountyButtons = {{
     {1046, "OT"}, {1047, "PH"}, {1048, "SB"}, {1049, "SJ"}, {1050, "SM"}, {1051, "SV"},
     {1052, "TL"}, {1053, "TM"}, {1054, "TR"}, {1055, "VL"}, {1056, "VN"}, {1057, "VS"},
 }};
+
+namespace {
+
+constexpr bool SameText(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+constexpr bool GridShowsEveryCountyOnce() {
+    for (const char* code : kCountyCodes) {
+        int shown = 0;
+        for (const CountyButton& button : kCountyButtons) {
+            shown += SameText(button.code, code) ? 1 : 0;
+        }
+        if (shown != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(GridShowsEveryCountyOnce(), "the grid shows the engine's county codes, each once");
+
+}  // namespace
 
 YO_County::YO_County() : GridWindow(IDD_YO_COUNTY, kXKey, kYKey) {}
 

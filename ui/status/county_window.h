@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/rule_tables.h"
 #include "ui/controls/advanced_button.h"
 #include "ui/status/grid_window.h"
-
-constexpr int kCountyCount = 42;
 
 struct CountyButton {
     int id;
     const char* code;
 };
-// The grid, row by row: each position's control id and county code (1017 is not used).
-extern const std::array<CountyButton, kCountyCount> kCountyButtons;
+// The grid, row by row: each position's control id and county code (1017 is not used); the
+// engine's codes in the grid's own order.
+extern const std::array<CountyButton, kCountyTotal> kCountyButtons;
 
 constexpr Colour kUnworkedFace = MakeColour(0, 255, 0);
 constexpr Colour kUnworkedText = MakeColour(1, 1, 1);
@@ -63,8 +63,8 @@ class YO_County : public GridWindow {
   private:
     void RepaintButtons();
 
-    std::array<std::atomic<int32_t>, kCountyCount> m_countyWorked{};
-    std::array<CAdvancedButton, kCountyCount> m_countyButtons;
+    std::array<std::atomic<int32_t>, kCountyTotal> m_countyWorked{};
+    std::array<CAdvancedButton, kCountyTotal> m_countyButtons;
     // The window as seen from the host's thread; cleared when the window goes.
     std::atomic<HWND> m_window{nullptr};
 };

@@ -3,11 +3,9 @@
 
 #include <oleauto.h>
 
-#include "platform/win32/dialog.h"
+#include "platform/win32/text_encoding.h"
 
 HostApplication g_hostApp;
-
-namespace {}  // namespace
 
 bool HostApplication::Bind() {
     Release();
@@ -39,9 +37,10 @@ HRESULT HostApplication::Invoke(DISPID id, WORD flags, DISPPARAMS& parameters, V
     UINT badArgument = 0;
     const HRESULT hr = m_dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
                                           result, &exception, &badArgument);
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
+    // The texts of a failed call are not shown; the owners free them.
+    const UniqueBstr source(exception.bstrSource);
+    const UniqueBstr description(exception.bstrDescription);
+    const UniqueBstr helpFile(exception.bstrHelpFile);
     return hr;
 }
 

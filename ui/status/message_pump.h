@@ -11,7 +11,6 @@
 class Deadline {
   public:
     explicit Deadline(DWORD milliseconds) : m_end(GetTickCount64() + milliseconds) {}
-    bool Passed() const { return GetTickCount64() >= m_end; }
     DWORD Remaining() const;
 
   private:

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/controls/info_button.h"
+#include "ui/status/info_button.h"
 #include "ui/status/grid_window.h"
 
 class Multiplier : public GridWindow {

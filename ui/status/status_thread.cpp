@@ -159,7 +159,7 @@ int StatusThreadMain() {
     if (g_statusWindow != nullptr) {
         return 1;
     }
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment apartment;
     {
         auto window = std::make_unique<Setup_Sarnet>();
         g_statusWindow = window.get();
@@ -171,10 +171,8 @@ int StatusThreadMain() {
         g_statusHwnd = nullptr;
         g_statusWindow = nullptr;
     }
+    // Before the apartment ends.
     g_hostApp.Release();
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
     return 0;
 }
 

@@ -3,37 +3,19 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/engine_state.h"
 #include "platform/date_time.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "ui/status/portable/live_display_state.h"
 
 std::atomic<unsigned> g_refreshCount{0};
 
 namespace {
 
-// The band texts of the rows, in slot order; compared exactly with each record's band.
-constexpr std::array<const char*, kBandSlotCount> kStatusBandNames = {"160m", "80m", "40m",
-                                                                      "20m",  "15m", "10m"};
 // Whole megahertz of each slot.
 constexpr std::array<long long, kBandSlotCount> kBandMegahertz = {1, 3, 7, 14, 21, 28};
-
-std::string Format(const char* pattern, const std::string& a, const std::string& b) {
-    const int length = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str());
-    if (length <= 0) {
-        return std::string();
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), pattern, a.c_str(), b.c_str());
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
-std::string FormatCount(const char* pattern, size_t count, const std::string& band) {
-    return Format(pattern, std::to_string(count), band);
-}
 
 RefreshEnd End(RefreshEnd how) {
     g_refreshPending = 1;
@@ -58,8 +40,9 @@ void FillPreviousQsoRows(const std::string& call) {
         if (record.m_call != call) {
             continue;
         }
-        for (size_t slot = 0; slot < kStatusBandNames.size(); ++slot) {
-            if (record.m_band == kStatusBandNames[slot]) {
+        // The band texts are compared exactly.
+        for (size_t slot = 0; slot < kBandSlotNames.size(); ++slot) {
+            if (record.m_band == kBandSlotNames[slot]) {
                 StringList& row = g_bandRows[slot];
                 row[1] = record.m_mode;
                 row[2] = FormatDateTime(record.m_time, "%H:%M");
@@ -115,9 +98,9 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
         startYear = g_startYear;
     }
     if (!g_currentCall.empty() && view.IsDxccWindowOpen()) {
-        view.SetDxccCaption(
-            Format(russian ? "Sarnet-%s Предыдущие QSO с %s" : "Sarnet-%s Previous QSO with %s",
-                   startYear, g_currentCall));
+        view.SetDxccCaption(StringPrintf(
+            russian ? "Sarnet-%s Предыдущие QSO с %s" : "Sarnet-%s Previous QSO with %s",
+            startYear.c_str(), g_currentCall.c_str()));
     }
 
     const std::optional<double> frequency = host.TryReadFrequency();
@@ -135,7 +118,7 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
         return End(RefreshEnd::NoBand);
     }
     g_currentBand = slot;
-    const std::string band = kStatusBandNames[static_cast<size_t>(slot)];
+    const char* const band = kBandSlotNames[static_cast<size_t>(slot)];
 
     size_t prefixCount = 0;
     std::vector<std::string> counties;
@@ -146,13 +129,13 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
     }
     if (g_currentCall.empty() && view.IsDxccWindowOpen()) {
         view.SetDxccCaption(
-            FormatCount(russian ? "DXCC %s из 338 отработано на %s" : "DXCC %s of 338 worked on %s",
-                        prefixCount, band));
+            StringPrintf(russian ? "DXCC %s из %d отработано на %s" : "DXCC %s of %d worked on %s",
+                         std::to_string(prefixCount).c_str(), kDxccEntityTotal, band));
     }
     if (view.IsCountyWindowOpen()) {
-        view.SetCountyCaption(FormatCount(
-            russian ? "YO графства отраб. %s из 42 на %s " : "YO County work %s of 42 on %s ",
-            counties.size(), band));
+        view.SetCountyCaption(StringPrintf(
+            russian ? "YO графства отраб. %s из %d на %s " : "YO County work %s of %d on %s ",
+            std::to_string(counties.size()).c_str(), kCountyTotal, band));
         view.MarkCounties(counties);
     }
     if (view.IsDxccWindowOpen()) {

@@ -1,12 +1,12 @@
 // Owner-draw painting of the information button through a memory DC.
-#include "ui/controls/info_button.h"
+#include "ui/status/info_button.h"
 
 #include <mutex>
 
 #include "engine/engine_state.h"
 #include "ui/controls/gdi_canvas.h"
 #include "ui/controls/mem_dc.h"
-#include "ui/controls/portable/info_button_painter.h"
+#include "ui/status/portable/info_button_painter.h"
 #include "ui/status/portable/live_display_state.h"
 
 LRESULT CZiZeInfoButton::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam, bool& handled) {
@@ -18,10 +18,10 @@ LRESULT CZiZeInfoButton::OnReflectedMessage(UINT message, WPARAM, LPARAM lParam,
     CMemDC memory(item->hDC);
     GdiCanvas canvas(memory.dc());
     {
-        // The sort writes to the shared list, which the results summary rebuilds on the host's
-        // thread; drawing into memory waits for nobody, so the lock may be held throughout.
+        // The lists are the host's thread's to change; drawing into memory waits for nobody, so
+        // the lock may be held throughout.
         const EngineLock lock(g_engineMutex);
-        StringList noPrefixes;
+        const StringList noPrefixes;
         const StringList noRow;
         const int band = g_currentBand;
         const bool knownBand = band >= 0 && band < static_cast<int>(g_bandPrefixes.size());

@@ -17,12 +17,10 @@ struct InfoButtonView {
     int currentBand;
     // The 80 m previous-QSO row: band label, mode, time, number (cells past 3 are not drawn).
     const std::vector<std::string>& row80m;
-    // The current band's worked prefixes; sorted in place by the paint.
-    std::vector<std::string>& bandPrefixes;
+    // The current band's worked prefixes, drawn in the order given (the results summary keeps
+    // them sorted).
+    const std::vector<std::string>& bandPrefixes;
 };
-
-// Ascending byte-wise order by pairwise exchange, leaving the list itself sorted.
-void SortPrefixesInPlace(std::vector<std::string>& prefixes);
 
 // Paints one owner-draw request into the item rectangle (top-left at (0, 0)).
 void PaintInfoButton(Canvas& canvas, const Rect& item, const InfoButtonView& view);

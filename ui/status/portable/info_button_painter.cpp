@@ -1,15 +1,11 @@
 // Layout of the information button's two views.
-#include "ui/controls/portable/info_button_painter.h"
-
-#include <cstring>
-#include <utility>
+#include "ui/status/portable/info_button_painter.h"
 
 namespace {
 
-void PaintWorkedList(Canvas& canvas, const Rect& item, std::vector<std::string>& prefixes) {
+void PaintWorkedList(Canvas& canvas, const Rect& item, const std::vector<std::string>& prefixes) {
     canvas.FillRect(item, kWorkedListBackground);
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
-    SortPrefixesInPlace(prefixes);
     int x = 5;
     int y = 15;
     for (const std::string& prefix : prefixes) {
@@ -43,17 +39,6 @@ void PaintPreviousQso(Canvas& canvas, const Rect& item, const InfoButtonView& vi
 }
 
 }  // namespace
-
-void SortPrefixesInPlace(std::vector<std::string>& prefixes) {
-    const size_t n = prefixes.size();
-    for (size_t i = 0; i + 1 < n; ++i) {
-        for (size_t j = i + 1; j < n; ++j) {
-            if (std::strcmp(prefixes[j].c_str(), prefixes[i].c_str()) < 0) {
-                std::swap(prefixes[i], prefixes[j]);
-            }
-        }
-    }
-}
 
 void PaintInfoButton(Canvas& canvas, const Rect& item, const InfoButtonView& view) {
     if (view.currentCall.empty()) {

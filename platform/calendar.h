@@ -1,0 +1,58 @@
+// Calendar arithmetic of automation dates (days since 1899-12-30 00:00) in the proleptic
+// Gregorian calendar: pure functions with no OS call and no state, shared by every program.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+constexpr int64_t kSecondsPerDay = 86400;
+// 1899-12-30, the automation day 0, counted in days from 1970-01-01.
+constexpr int64_t kAutomationEpoch = -25569;
+
+struct CivilDate {
+    int year;
+    int month;
+    int day;
+};
+
+// Days from 1970-01-01 to the date.
+constexpr int64_t DaysFromCivil(int year, int month, int day) {
+    const int64_t y = static_cast<int64_t>(year) - (month <= 2 ? 1 : 0);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t mp = month > 2 ? month - 3 : month + 9;
+    const int64_t doy = (153 * mp + 2) / 5 + day - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+// The date that lies the given number of days after 1970-01-01.
+constexpr CivilDate CivilFromDays(int64_t days) {
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    const int64_t d = doy - (153 * mp + 2) / 5 + 1;
+    const int64_t m = mp < 10 ? mp + 3 : mp - 9;
+    return CivilDate{static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0)), static_cast<int>(m),
+                     static_cast<int>(d)};
+}
+
+// An automation day count as seconds since 1899-12-30 00:00 on one continuous scale, rounded to
+// the nearest second. The integer part counts days (toward zero) and the fraction is the time
+// of day also for negative counts, so -1.25 is 06:00 of 1899-12-29. The count must be finite
+// and within a few million days.
+inline int64_t AutomationSeconds(double days) {
+    const double whole = std::trunc(days);
+    return static_cast<int64_t>(whole) * kSecondsPerDay +
+           std::llround(std::fabs(days - whole) * static_cast<double>(kSecondsPerDay));
+}
+
+// The automation day count of a day (counted from 1899-12-30) and a time of day in seconds;
+// before 1899-12-30 the fraction still counts the time of day.
+inline double AutomationDays(int64_t day, int64_t secondOfDay) {
+    const double fraction = static_cast<double>(secondOfDay) / static_cast<double>(kSecondsPerDay);
+    return day >= 0 ? static_cast<double>(day) + fraction : static_cast<double>(day) - fraction;
+}

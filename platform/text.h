@@ -1,0 +1,21 @@
+// Text helpers every layer shares: comparison with ASCII letters folded to one case, and
+// printf-style formatting into a std::string.
+#pragma once
+
+#include <string>
+
+#if defined(__MINGW_PRINTF_FORMAT)
+#define STATS_PRINTF_FORMAT(formatIndex, firstArgument) \
+    __attribute__((format(__MINGW_PRINTF_FORMAT, formatIndex, firstArgument)))
+#elif defined(__GNUC__)
+#define STATS_PRINTF_FORMAT(formatIndex, firstArgument) \
+    __attribute__((format(printf, formatIndex, firstArgument)))
+#else
+#define STATS_PRINTF_FORMAT(formatIndex, firstArgument)
+#endif
+
+// Byte-wise comparison with ASCII letters folded to one case; other bytes compare as they are.
+bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+
+// The text std::snprintf would write, whole; empty when the format cannot be applied.
+std::string StringPrintf(const char* format, ...) STATS_PRINTF_FORMAT(1, 2);

@@ -1,0 +1,40 @@
+// Text conversions between the 8-bit code pages and UTF-16.
+#include "platform/win32/text_encoding.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+    if (text.empty()) {
+        return std::wstring();
+    }
+    const int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+}  // namespace
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
+
+std::wstring AnsiToWide(const std::string& text) {
+    return ToWide(CP_ACP, text);
+}
+
+std::string WideToAnsi(const std::wstring& wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length,
+                        nullptr, nullptr);
+    return text;
+}
