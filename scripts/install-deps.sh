@@ -24,3 +24,11 @@ if [ ${#missing[@]} -gt 0 ] || [ $added_i386 -eq 1 ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The third-party ADIF reader the tests compare ours with, kept in the build tree so that no
+# test fetches anything while it runs.
+tools=$(cd "$(dirname "$0")/.." && pwd)/build/tools
+if [ ! -e "$tools/node_modules/adif-parser-ts/package.json" ]; then
+  mkdir -p "$tools"
+  (cd "$tools" && npm install --silent --no-audit --no-fund --no-save adif-parser-ts@0.7.7 >/dev/null)
+fi

@@ -7,10 +7,6 @@ src=$1 build=$2
 score=$build/bin/sarnet-score
 plugin=$build/bin/libStats.so
 example=$src/examples/sarnet-example.adi
-if grep -q 'return ResultsSummary{};' "$src/reports/results_summary.cpp"; then
-  echo "SKIPPED: the results summary is not built into this tree yet"
-  exit 77
-fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
