@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every preset and runs every test: formatting, the native
 # suite with AddressSanitizer + UBSan, the ThreadSanitizer run, the release build with its
-# benchmarks built, the i686 DLL's export table, and the Windows suites under wine64 + Xvfb.
+# benchmarks built, the fuzzers for a bounded time, and the Windows suites against the shipped
+# i686 build under 32-bit Wine on a virtual display (x86_64 under wine64 where this machine
+# cannot run 32-bit programs). The x86_64 Windows build is always compiled.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -13,33 +15,45 @@ echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 failed=()
-run_preset() {
+build_preset() {
+    echo "== $1 (build)"
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$jobs"
+}
+test_preset() {
     local preset=$1; shift
-    echo "== $preset"
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$jobs"
+    echo "== $preset (tests)"
     ctest --preset "$preset" -j "$jobs" "$@" || failed+=("$preset")
 }
 
-run_preset native-debug
-run_preset native-tsan -L concurrency
-run_preset native-release
-run_preset win32
+build_preset native-debug
+test_preset native-debug
+build_preset native-tsan
+test_preset native-tsan -L concurrency
+build_preset native-release
+test_preset native-release
 
 echo "== fuzzers"
 bash scripts/run-fuzzers.sh "${FUZZ_SECONDS:-45}" || failed+=(fuzz)
 
-# Windows programs run under wine64 on a private display with a private prefix.
+# Windows programs run on a private virtual display with a window manager and a private Wine
+# prefix under each build folder.
 export WINEDEBUG=-all
 if [ -z "${DISPLAY:-}" ]; then
-    display=:95
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-    export DISPLAY=$display
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X${display#:} ] && break; sleep 0.1; done
+    export DISPLAY=:95
+    bash scripts/virtual-display.sh "$DISPLAY"
+    trap 'pkill -f "Xvfb $DISPLAY " 2>/dev/null || true' EXIT
 fi
-run_preset win64
+
+build_preset win32
+build_preset win64
+if bash scripts/probe-wine32.sh "$root/build/win32/wineprefix"; then
+    test_preset win32
+else
+    echo "This machine does not run 32-bit Windows programs: running the x86_64 suites under wine64 instead."
+    test_preset win32 -R dll.export_table
+    test_preset win64
+fi
 
 if [ ${#failed[@]} -gt 0 ]; then
     echo "FAILED presets: ${failed[*]}"
