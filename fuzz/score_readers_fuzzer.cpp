@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "host/score/adif_conversion.h"
-#include "host/score/adif_reader.h"
-#include "host/score/cabrillo_reader.h"
-#include "host/score/cty_database.h"
-#include "host/score/log_input.h"
+#include "host/common/adif_conversion.h"
+#include "host/common/adif_reader.h"
+#include "host/common/cabrillo_reader.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_input.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The ADIF reader and the mapping of its fields to the QSOs fed to the plug-in.
 #include <gtest/gtest.h>
 
-#include "host/score/adif_conversion.h"
-#include "host/score/adif_reader.h"
-#include "host/score/automation_date.h"
+#include "host/common/adif_conversion.h"
+#include "host/common/adif_reader.h"
+#include "host/common/automation_date.h"
 
 namespace {
 

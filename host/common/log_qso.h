@@ -1,4 +1,4 @@
-// One QSO of a log as the scorer hands it to the plug-in, and the errors the log readers
+// One QSO of a log as a host hands it to the plug-in, and the errors the log readers
 // report: the file, the record (or line) and the field, in one line.
 #pragma once
 

@@ -1,5 +1,5 @@
 // The ADIF band table (lower and upper edges in kHz) for the bands below 1.3 GHz.
-#include "host/score/band_plan.h"
+#include "host/common/band_plan.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // ADIF field mapping. CALL, QSO_DATE and TIME_ON are required; everything else may be
 // missing and then reaches the plug-in as empty text (which it reports as it should).
-#include "host/score/adif_conversion.h"
+#include "host/common/adif_conversion.h"
 
 #include <cctype>
 #include <cstdint>
 #include <optional>
 
-#include "host/score/automation_date.h"
-#include "host/score/band_plan.h"
-#include "host/score/text_util.h"
+#include "host/common/automation_date.h"
+#include "host/common/band_plan.h"
+#include "host/common/text_util.h"
 
 namespace {
 

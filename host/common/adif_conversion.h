@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/score/adif_reader.h"
-#include "host/score/log_qso.h"
+#include "host/common/adif_reader.h"
+#include "host/common/log_qso.h"
 
 // "PSK" with submode "PSK31"/"BPSK31", and the older modes "PSK31"/"BPSK31", become
 // "BPSK31" (any letter case); other modes pass through as written (the submode when there
