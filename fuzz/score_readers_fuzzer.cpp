@@ -13,6 +13,7 @@
 #include "host/common/cabrillo_reader.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void CheckAdif(std::string_view bytes) {
             (void)NormaliseMode(*mode, submode != nullptr ? *submode : "");
         }
         if (const std::string* freq = record.Find("FREQ")) {
-            std::uint32_t hertz = 0;
+            std::uint64_t hertz = 0;
             (void)ParseMegahertz(*freq, &hertz);
         }
     }

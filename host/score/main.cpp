@@ -19,6 +19,7 @@
 #include "host/common/automation_date.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 #include "host/score/options.h"
 #include "host/common/plugin_loader.h"
 #include "host/score/report_page.h"
@@ -112,6 +113,9 @@ int Run(const ScoreOptions& options) {
         return Fail(kExitInput, ctyError->Format());
     }
     AssignPrefixes(cty, &log.qsos);
+    for (const std::string& note : NormaliseLog(&log.qsos, options.ownExchangeSuffix)) {
+        std::cerr << "sarnet-score: " << note << '\n';
+    }
 
     const std::string ownCall = options.ownCall.empty() ? FirstOwnCall(log) : options.ownCall;
     if (ownCall.empty()) {

@@ -8,11 +8,10 @@
 #include <map>
 
 #include "host/common/automation_date.h"
+#include "host/common/plugin_feed.h"
 #include "host/common/summary_reader.h"
 
 namespace {
-
-constexpr StatsDateTime kNullDate{0.0, 2};
 
 long HourOf(double days) {
     return static_cast<long>(std::floor(days * 24.0 + 1e-9));
@@ -26,25 +25,17 @@ std::string HourLabel(long hour) {
     return buffer;
 }
 
-void AddQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
-    const StatsDateTime time{qso.days, 0};
-    const std::string& logged = qso.ownCall.empty() ? ownCall : qso.ownCall;
-    plugin.AddData0(logged.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
-                    qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
-                    qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
-                    qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
-                    qso.band.c_str(), "");
-}
-
 }  // namespace
 
 ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
                           const ScoreRunSettings& settings) {
-    const StatsDateTime contestDate{settings.contestDays, 0};
-    plugin.ResetStats0(settings.hostDirectory.c_str(), settings.cabrillo ? 1 : 0,
-                       settings.ownCall.c_str(), &contestDate, &contestDate, "", "", "", "", "", "",
-                       "", "", "", settings.ownExchangeSuffix.c_str(), 0, 0, 0, 0.0, 0.0, "", "",
-                       "");
+    ContestStart start;
+    start.hostDirectory = settings.hostDirectory;
+    start.ownCall = settings.ownCall;
+    start.ownExchangeSuffix = settings.ownExchangeSuffix;
+    start.contestDays = settings.contestDays;
+    start.cabrillo = settings.cabrillo;
+    StartContest(plugin, start);
     ScoreRunResult result;
     std::map<long, HourTally> hours;
     SummaryRow previous;
@@ -61,7 +52,7 @@ ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQ
         previous = figures->total;
     };
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        AddQso(plugin, qsos[i], settings.ownCall);
+        FeedQso(plugin, qsos[i], settings.ownCall);
         if (settings.hourlyTallies) {
             const long hour = HourOf(qsos[i].days);
             if (i + 1 == qsos.size() || HourOf(qsos[i + 1].days) != hour) {
