@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "host/score/cty_database.h"
-#include "host/score/log_input.h"
-#include "host/score/plugin_loader.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_input.h"
+#include "host/common/plugin_loader.h"
 #include "host/score/score_run.h"
 
 namespace {
@@ -83,8 +83,8 @@ BENCHMARK(CountryFileLoad)->Unit(benchmark::kMillisecond);
 // The whole run: read, look up, ResetStats0, 100 000 AddData0 calls, GetResult0.
 void ScoreEndToEnd(benchmark::State& state) {
     std::string error;
-    const auto plugin = PluginLibrary::Open(STATS_PLUGIN_PATH, &error);
-    if (!plugin) {
+    StatsPlugin plugin;
+    if (!plugin.Load(STATS_PLUGIN_PATH, &error)) {
         state.SkipWithError(error.c_str());
         return;
     }
@@ -95,7 +95,7 @@ void ScoreEndToEnd(benchmark::State& state) {
     for (auto _ : state) {
         LogReadResult log = ParseLog(BigLog(), "bench.adi");
         AssignPrefixes(Cty(), &log.qsos);
-        benchmark::DoNotOptimize(RunScoring(plugin->EntryPoints(), log.qsos, settings).summary);
+        benchmark::DoNotOptimize(RunScoring(plugin, log.qsos, settings).summary);
     }
     state.SetItemsProcessed(state.iterations() * kQsos);
 }

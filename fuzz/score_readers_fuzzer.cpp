@@ -8,11 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "host/score/adif_conversion.h"
-#include "host/score/adif_reader.h"
-#include "host/score/cabrillo_reader.h"
-#include "host/score/cty_database.h"
-#include "host/score/log_input.h"
+#include "host/common/adif_conversion.h"
+#include "host/common/adif_reader.h"
+#include "host/common/cabrillo_reader.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void CheckAdif(std::string_view bytes) {
             (void)NormaliseMode(*mode, submode != nullptr ? *submode : "");
         }
         if (const std::string* freq = record.Find("FREQ")) {
-            std::uint32_t hertz = 0;
+            std::uint64_t hertz = 0;
             (void)ParseMegahertz(*freq, &hertz);
         }
     }

@@ -7,7 +7,7 @@
 
 #include "host/ravo/host_messages.h"
 #include "host/ravo/ravo_host.h"
-#include "host/ravo/stats_plugin.h"
+#include "host/common/plugin_loader.h"
 
 namespace {
 
@@ -49,8 +49,9 @@ int main(int argc, char** argv) {
     host.Application().SetFrequency(3580000.0);
 
     StatsPlugin plugin;
-    if (!plugin.Load(ProgramFolder() + L"Stats.dll")) {
-        std::fprintf(stderr, "ravo: Stats.dll not found or incomplete\n");
+    std::string error;
+    if (!plugin.Load(DefaultPluginPath(), &error)) {
+        std::fprintf(stderr, "ravo: %s\n", error.c_str());
         return 1;
     }
     std::printf("%d set: %s\n", plugin.GetNumberOfSets(), plugin.GetSetName(0));

@@ -16,14 +16,15 @@
 #include <windows.h>
 #endif
 
-#include "host/score/automation_date.h"
-#include "host/score/cty_database.h"
-#include "host/score/log_input.h"
+#include "host/common/automation_date.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 #include "host/score/options.h"
-#include "host/score/plugin_loader.h"
+#include "host/common/plugin_loader.h"
 #include "host/score/report_page.h"
 #include "host/score/score_run.h"
-#include "host/score/summary_reader.h"
+#include "host/common/summary_reader.h"
 
 namespace {
 
@@ -112,6 +113,9 @@ int Run(const ScoreOptions& options) {
         return Fail(kExitInput, ctyError->Format());
     }
     AssignPrefixes(cty, &log.qsos);
+    for (const std::string& note : NormaliseLog(&log.qsos, options.ownExchangeSuffix)) {
+        std::cerr << "sarnet-score: " << note << '\n';
+    }
 
     const std::string ownCall = options.ownCall.empty() ? FirstOwnCall(log) : options.ownCall;
     if (ownCall.empty()) {
@@ -130,18 +134,17 @@ int Run(const ScoreOptions& options) {
         return Fail(kExitUsage, "--workdir " + options.workDir + " is not a folder");
     }
     const std::string pluginPath =
-        Absolute(options.pluginPath.empty() ? DefaultPluginPath() : options.pluginPath);
+        Absolute(options.pluginPath.empty() ? DefaultPluginPath().string() : options.pluginPath);
     const std::string reportPath = options.reportFile.empty() ? "" : Absolute(options.reportFile);
 
     fs::current_path(workDir, fsError);
     if (fsError) {
         return Fail(kExitRun, "cannot enter " + workDir.string() + ": " + fsError.message());
     }
-    std::unique_ptr<PluginLibrary> plugin = PluginLibrary::Open(pluginPath, &error);
-    if (!plugin) {
+    StatsPlugin entry;
+    if (!entry.Load(pluginPath, &error)) {
         return Fail(kExitRun, error);
     }
-    const PluginEntryPoints& entry = plugin->EntryPoints();
     if (options.html) {
         entry.setVersion("sarnet-score");
     }

@@ -2,7 +2,7 @@
 // --check and --exchange.
 #include "host/score/options.h"
 
-#include "host/score/automation_date.h"
+#include "host/common/automation_date.h"
 
 std::string HelpText() {
     return "Usage: sarnet-score [OPTIONS] LOGFILE\n"

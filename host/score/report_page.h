@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/score/summary_reader.h"
+#include "host/common/summary_reader.h"
 
 struct HourTally {
     std::string label;  // "2026-12-07 18:00"

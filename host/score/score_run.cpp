@@ -7,12 +7,11 @@
 #include <cstdio>
 #include <map>
 
-#include "host/score/automation_date.h"
-#include "host/score/summary_reader.h"
+#include "host/common/automation_date.h"
+#include "host/common/plugin_feed.h"
+#include "host/common/summary_reader.h"
 
 namespace {
-
-constexpr StatsDateTime kNullDate{0.0, 2};
 
 long HourOf(double days) {
     return static_cast<long>(std::floor(days * 24.0 + 1e-9));
@@ -26,31 +25,23 @@ std::string HourLabel(long hour) {
     return buffer;
 }
 
-void AddQso(const PluginEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
-    const StatsDateTime time{qso.days, 0};
-    const std::string& logged = qso.ownCall.empty() ? ownCall : qso.ownCall;
-    plugin.addData(logged.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
-                   qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
-                   qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
-                   qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
-                   qso.band.c_str(), "");
-}
-
 }  // namespace
 
-ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<LogQso>& qsos,
+ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
                           const ScoreRunSettings& settings) {
-    const StatsDateTime contestDate{settings.contestDays, 0};
-    plugin.resetStats(settings.hostDirectory.c_str(), settings.cabrillo ? 1 : 0,
-                      settings.ownCall.c_str(), &contestDate, &contestDate, "", "", "", "", "", "",
-                      "", "", "", settings.ownExchangeSuffix.c_str(), 0, 0, 0, 0.0, 0.0, "", "",
-                      "");
+    ContestStart start;
+    start.hostDirectory = settings.hostDirectory;
+    start.ownCall = settings.ownCall;
+    start.ownExchangeSuffix = settings.ownExchangeSuffix;
+    start.contestDays = settings.contestDays;
+    start.cabrillo = settings.cabrillo;
+    StartContest(plugin, start);
     ScoreRunResult result;
     std::map<long, HourTally> hours;
     SummaryRow previous;
     auto snapshot = [&](long hour) {
         int score = 0;
-        const char* text = plugin.getResult(&score);
+        const char* text = plugin.GetResult0(&score);
         const auto figures = ReadSummary(text != nullptr ? text : "");
         if (!figures) {
             return;
@@ -61,7 +52,7 @@ ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<Log
         previous = figures->total;
     };
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        AddQso(plugin, qsos[i], settings.ownCall);
+        FeedQso(plugin, qsos[i], settings.ownCall);
         if (settings.hourlyTallies) {
             const long hour = HourOf(qsos[i].days);
             if (i + 1 == qsos.size() || HourOf(qsos[i + 1].days) != hour) {
@@ -70,7 +61,7 @@ ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<Log
         }
     }
     int score = 0;
-    const char* text = plugin.getResult(&score);
+    const char* text = plugin.GetResult0(&score);
     result.summary = text != nullptr ? text : "";
     result.scoreOut = score;
     if (!hours.empty()) {
@@ -107,15 +98,15 @@ const char* CallCheckMeaning(int code) {
     }
 }
 
-int CheckCall(const PluginEntryPoints& plugin, const std::string& call, const std::string& prefix) {
+int CheckCall(const StatsEntryPoints& plugin, const std::string& call, const std::string& prefix) {
     std::string buffer27(256, '\0');
     std::string buffer28(256, '\0');
-    return plugin.checkCall(call.c_str(), 0, 0, "BPSK31", "", "", "", "", "", "", "", "", "",
-                            prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m",
-                            buffer27.data(), buffer28.data());
+    return plugin.CheckCall0(call.c_str(), 0, 0, "BPSK31", "", "", "", "", "", "", "", "", "",
+                             prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m",
+                             buffer27.data(), buffer28.data());
 }
 
-int ValidateExchange(const PluginEntryPoints& plugin, const std::string& exchange,
+int ValidateExchange(const StatsEntryPoints& plugin, const std::string& exchange,
                      const std::string& prefix) {
-    return plugin.isValidExchange(exchange.c_str(), "", prefix.c_str(), "", 0, 0, 0);
+    return plugin.IsValidExchg0(exchange.c_str(), "", prefix.c_str(), "", 0, 0, 0);
 }

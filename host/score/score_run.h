@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/score/log_qso.h"
-#include "host/score/plugin_loader.h"
+#include "host/common/log_qso.h"
+#include "host/common/plugin_loader.h"
 #include "host/score/report_page.h"
 
 struct ScoreRunSettings {
@@ -24,13 +24,13 @@ struct ScoreRunResult {
     std::vector<HourTally> hours;
 };
 
-ScoreRunResult RunScoring(const PluginEntryPoints& plugin, const std::vector<LogQso>& qsos,
+ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
                           const ScoreRunSettings& settings);
 
 // The meaning of a CheckCall0 code.
 const char* CallCheckMeaning(int code);
 
-int CheckCall(const PluginEntryPoints& plugin, const std::string& call, const std::string& prefix);
+int CheckCall(const StatsEntryPoints& plugin, const std::string& call, const std::string& prefix);
 
-int ValidateExchange(const PluginEntryPoints& plugin, const std::string& exchange,
+int ValidateExchange(const StatsEntryPoints& plugin, const std::string& exchange,
                      const std::string& prefix);

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
-#include "host/score/adif_reader.h"
-#include "host/score/log_input.h"
+#include "host/common/adif_reader.h"
+#include "host/common/log_input.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // The ADIF reader and the mapping of its fields to the QSOs fed to the plug-in.
 #include <gtest/gtest.h>
 
-#include "host/score/adif_conversion.h"
-#include "host/score/adif_reader.h"
-#include "host/score/automation_date.h"
+#include "host/common/adif_conversion.h"
+#include "host/common/adif_reader.h"
+#include "host/common/automation_date.h"
+#include "host/common/log_normalizer.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST(AdifConversion, ModeNamesLoggersWriteForBpsk31) {
 }
 
 TEST(AdifConversion, FrequenciesInMegahertz) {
-    std::uint32_t hz = 1;
+    std::uint64_t hz = 1;
     EXPECT_TRUE(ParseMegahertz("3.58", &hz));
     EXPECT_EQ(hz, 3580000u);
     EXPECT_TRUE(ParseMegahertz("14", &hz));
@@ -115,7 +116,9 @@ TEST(AdifConversion, FrequenciesInMegahertz) {
     EXPECT_EQ(hz, 500000u);
     EXPECT_TRUE(ParseMegahertz("3.5801239", &hz));  // below a hertz is dropped
     EXPECT_EQ(hz, 3580123u);
-    EXPECT_TRUE(ParseMegahertz("10368.1", &hz));  // beyond 32 bits of hertz
+    EXPECT_TRUE(ParseMegahertz("10368.1", &hz));
+    EXPECT_EQ(hz, 10368100000u);
+    EXPECT_TRUE(ParseMegahertz("1000001", &hz));  // beyond any band
     EXPECT_EQ(hz, 0u);
     EXPECT_FALSE(ParseMegahertz("3,58", &hz));
     EXPECT_FALSE(ParseMegahertz("", &hz));

@@ -1,7 +1,7 @@
 // The Cabrillo reader: QSO lines of both versions, as the plug-in itself writes them too.
 #include <gtest/gtest.h>
 
-#include "host/score/cabrillo_reader.h"
+#include "host/common/cabrillo_reader.h"
 
 TEST(CabrilloReader, ReadsQsoLinesAndTheOwnCall) {
     const std::string log =

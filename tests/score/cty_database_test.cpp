@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/score/cty_database.h"
+#include "host/common/cty_database.h"
 
 namespace {
 

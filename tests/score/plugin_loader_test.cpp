@@ -1,25 +1,29 @@
-// Loading the plug-in at run time, as the scorer does: by path, entry points by name.
+// Loading the plug-in at run time, as every host does: by path, entry points by name.
 #include <gtest/gtest.h>
 
-#include "host/score/plugin_loader.h"
+#include "host/common/plugin_loader.h"
 
-TEST(PluginLoader, FindsTheEntryPointsOfTheBuiltLibrary) {
+TEST(PluginLoader, FindsTheEntryPointsOfTheBuiltLibraryAndUnloads) {
     std::string error;
-    const auto plugin = PluginLibrary::Open(STATS_PLUGIN_PATH, &error);
-    ASSERT_TRUE(plugin) << error;
-    const PluginEntryPoints& entry = plugin->EntryPoints();
-    EXPECT_NE(entry.resetStats, nullptr);
-    EXPECT_NE(entry.addData, nullptr);
-    EXPECT_NE(entry.getResult, nullptr);
-    EXPECT_NE(entry.setVersion, nullptr);
-    ASSERT_NE(entry.isValidExchange, nullptr);
+    StatsPlugin plugin;
+    ASSERT_TRUE(plugin.Load(STATS_PLUGIN_PATH, &error)) << error;
+    EXPECT_NE(plugin.ResetStats0, nullptr);
+    EXPECT_NE(plugin.AddData0, nullptr);
+    EXPECT_NE(plugin.RemoveData0, nullptr);
+    EXPECT_NE(plugin.GetResult0, nullptr);
+    EXPECT_NE(plugin.setVersion, nullptr);
+    ASSERT_NE(plugin.IsValidExchg0, nullptr);
     // A call through the loaded pointer reaches the plug-in.
-    EXPECT_EQ(entry.isValidExchange("599", "", "DL", "", 0, 0, 0), 0);
+    EXPECT_EQ(plugin.IsValidExchg0("599", "", "DL", "", 0, 0, 0), 0);
+    plugin.Unload();
+    EXPECT_FALSE(plugin.IsLoaded());
+    EXPECT_EQ(plugin.GetResult0, nullptr);
 }
 
 TEST(PluginLoader, MissingLibraryIsAnError) {
     std::string error;
-    const auto plugin = PluginLibrary::Open("no-such-folder/no-such-plugin", &error);
-    EXPECT_FALSE(plugin);
+    StatsPlugin plugin;
+    EXPECT_FALSE(plugin.Load("no-such-folder/no-such-plugin", &error));
+    EXPECT_FALSE(plugin.IsLoaded());
     EXPECT_NE(error.find("cannot load the plug-in"), std::string::npos) << error;
 }

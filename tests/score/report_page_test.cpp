@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/score/report_page.h"
-#include "host/score/summary_reader.h"
+#include "host/common/summary_reader.h"
 
 namespace {
 

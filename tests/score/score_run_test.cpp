@@ -57,11 +57,11 @@ const char* STATS_CALL FakeResult(int* score) {
     return g_summary.c_str();
 }
 
-PluginEntryPoints FakePlugin() {
-    PluginEntryPoints plugin;
-    plugin.resetStats = FakeReset;
-    plugin.addData = FakeAdd;
-    plugin.getResult = FakeResult;
+StatsEntryPoints FakePlugin() {
+    StatsEntryPoints plugin;
+    plugin.ResetStats0 = FakeReset;
+    plugin.AddData0 = FakeAdd;
+    plugin.GetResult0 = FakeResult;
     return plugin;
 }
 

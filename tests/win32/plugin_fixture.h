@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "host/ravo/stats_plugin.h"
+#include "host/common/plugin_loader.h"
 #include "status_fixture.h"
 
 class LoadedPluginTest : public WorkFolderTest {
@@ -25,7 +25,7 @@ class LoadedPluginTest : public WorkFolderTest {
         WorkFolderTest::TearDown();
     }
 
-    bool LoadPlugin() { return m_plugin.Load(ProgramFolder() + L"Stats.dll"); }
+    bool LoadPlugin() { return m_plugin.Load(DefaultPluginPath()); }
 
     // A contest start of the loaded module; the start alternation is stored in the settings,
     // so of two starts exactly one opens the status window.

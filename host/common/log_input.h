@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/score/cty_database.h"
-#include "host/score/log_qso.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_qso.h"
 
 // Reads the whole file; false with a one-line message when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error);

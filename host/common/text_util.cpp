@@ -1,5 +1,5 @@
-// Text helpers of the command-line scorer.
-#include "host/score/text_util.h"
+// Text helpers of the hosts: trimming, letter case and text shown in messages.
+#include "host/common/text_util.h"
 
 std::string Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");

@@ -1,4 +1,4 @@
-// Small text helpers shared by the log readers and the summary reader.
+// Small text helpers shared by the log readers, the country file and the summary reader.
 #pragma once
 
 #include <string>

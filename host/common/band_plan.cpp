@@ -1,5 +1,7 @@
 // The ADIF band table (lower and upper edges in kHz) for the bands below 1.3 GHz.
-#include "host/score/band_plan.h"
+#include "host/common/band_plan.h"
+
+#include "host/common/text_util.h"
 
 namespace {
 
@@ -19,6 +21,19 @@ constexpr BandEdge kBands[] = {
     {1240000, 1300000, "23cm"},
 };
 
+constexpr std::uint64_t kShortWaveLowKHz = 1800;
+constexpr std::uint64_t kShortWaveHighKHz = 29700;
+
+const BandEdge* FindBand(std::string_view name) {
+    const std::string lower = Lower(name);
+    for (const BandEdge& band : kBands) {
+        if (lower == band.name) {
+            return &band;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::string BandOfFrequency(std::uint64_t hertz) {
@@ -28,4 +43,15 @@ std::string BandOfFrequency(std::uint64_t hertz) {
         }
     }
     return {};
+}
+
+std::uint64_t BandLowerEdgeHz(std::string_view band) {
+    const BandEdge* found = FindBand(band);
+    return found != nullptr ? found->lowKHz * 1000 : 0;
+}
+
+bool IsShortWaveBand(std::string_view band) {
+    const BandEdge* found = FindBand(band);
+    return found != nullptr && found->lowKHz >= kShortWaveLowKHz &&
+           found->highKHz <= kShortWaveHighKHz;
 }

@@ -2,20 +2,16 @@
 // frequency and band, and the mode names loggers write for BPSK31.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "host/score/adif_reader.h"
-#include "host/score/log_qso.h"
-
-// "PSK" with submode "PSK31"/"BPSK31", and the older modes "PSK31"/"BPSK31", become
-// "BPSK31" (any letter case); other modes pass through as written (the submode when there
-// is one) so that the plug-in judges them.
-std::string NormaliseMode(std::string_view mode, std::string_view submode);
+#include "host/common/adif_reader.h"
+#include "host/common/log_qso.h"
 
 // Megahertz in decimal text to hertz, without floating-point rounding. False when the
-// text is not a decimal number; frequencies above the 32-bit range give 0 hertz.
-bool ParseMegahertz(std::string_view text, std::uint32_t* hertz);
+// text is not a decimal number; above a million megahertz the result is 0.
+bool ParseMegahertz(std::string_view text, std::uint64_t* hertz);
 
 // One record; an error names the record and the field.
 std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,

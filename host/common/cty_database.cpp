@@ -1,10 +1,10 @@
 // cty.dat: each entity is "Name: CQ: ITU: Cont: lat: lon: utc: primary-prefix:" followed by
 // comma-separated aliases closed by ';'. An alias may carry overrides after it: (CQ zone),
 // [ITU zone], <lat/lon>, {continent}, ~utc offset~; they do not change the entity.
-#include "host/score/cty_database.h"
+#include "host/common/cty_database.h"
 
 #include <cctype>
-#include "host/score/text_util.h"
+#include "host/common/text_util.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Line-based Cabrillo reading; header lines other than CALLSIGN: are not needed to score.
-#include "host/score/cabrillo_reader.h"
+#include "host/common/cabrillo_reader.h"
 
 #include <cctype>
 #include <vector>
 
-#include "host/score/automation_date.h"
-#include "host/score/band_plan.h"
-#include "host/score/text_util.h"
+#include "host/common/automation_date.h"
+#include "host/common/band_plan.h"
+#include "host/common/text_util.h"
 
 namespace {
 

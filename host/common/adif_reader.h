@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/score/log_qso.h"
+#include "host/common/log_qso.h"
 
 struct AdifRecord {
     std::size_t number = 0;                                   // from 1, in file order

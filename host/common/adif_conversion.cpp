@@ -1,14 +1,15 @@
 // ADIF field mapping. CALL, QSO_DATE and TIME_ON are required; everything else may be
 // missing and then reaches the plug-in as empty text (which it reports as it should).
-#include "host/score/adif_conversion.h"
+#include "host/common/adif_conversion.h"
 
 #include <cctype>
 #include <cstdint>
 #include <optional>
 
-#include "host/score/automation_date.h"
-#include "host/score/band_plan.h"
-#include "host/score/text_util.h"
+#include "host/common/automation_date.h"
+#include "host/common/band_plan.h"
+#include "host/common/log_normalizer.h"
+#include "host/common/text_util.h"
 
 namespace {
 
@@ -33,21 +34,12 @@ std::string FirstValue(const AdifRecord& record, std::string_view first, std::st
     return value.empty() ? Value(record, second) : value;
 }
 
+// 1000 MHz: no short-wave frequency given in megahertz comes near it.
+constexpr std::uint64_t kKilohertzFrequencyHz = 1000000000;
+
 }  // namespace
 
-std::string NormaliseMode(std::string_view mode, std::string_view submode) {
-    const std::string upperMode = Upper(mode);
-    const std::string upperSubmode = Upper(submode);
-    const auto isBpsk31 = [](const std::string& text) {
-        return text == "PSK31" || text == "BPSK31";
-    };
-    if (isBpsk31(upperMode) || (upperMode == "PSK" && isBpsk31(upperSubmode))) {
-        return "BPSK31";
-    }
-    return submode.empty() ? std::string(mode) : std::string(submode);
-}
-
-bool ParseMegahertz(std::string_view text, std::uint32_t* hertz) {
+bool ParseMegahertz(std::string_view text, std::uint64_t* hertz) {
     const std::size_t dot = text.find('.');
     const std::string_view whole = text.substr(0, dot);
     const std::string_view fraction =
@@ -71,8 +63,7 @@ bool ParseMegahertz(std::string_view text, std::uint32_t* hertz) {
         micro =
             micro * 10 + (i < fraction.size() ? static_cast<std::uint64_t>(fraction[i] - '0') : 0);
     }
-    const std::uint64_t total = value * 1000000 + micro;
-    *hertz = total > UINT32_MAX ? 0 : static_cast<std::uint32_t>(total);
+    *hertz = value * 1000000 + micro;
     return true;
 }
 
@@ -104,10 +95,19 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
     qso.days = ToAutomationDate(*time);
 
     const std::string freqText = Value(record, "FREQ");
-    if (!freqText.empty() && !ParseMegahertz(freqText, &qso.frequencyHz)) {
+    std::uint64_t hertz = 0;
+    if (!freqText.empty() && !ParseMegahertz(freqText, &hertz)) {
         return fail("FREQ", Shown(freqText) + " is not a frequency in MHz");
     }
     qso.band = Lower(Value(record, "BAND"));
+    // Some loggers write FREQ in kHz. Read as megahertz, a short-wave frequency in kHz lies
+    // above 1000; read as kHz it falls in a short-wave band.
+    if (hertz >= kKilohertzFrequencyHz && (qso.band.empty() || IsShortWaveBand(qso.band)) &&
+        IsShortWaveBand(BandOfFrequency(hertz / 1000))) {
+        hertz /= 1000;
+        qso.frequencyWasKilohertz = true;
+    }
+    qso.frequencyHz = hertz > UINT32_MAX ? 0 : static_cast<std::uint32_t>(hertz);
     if (qso.band.empty()) {
         qso.band = BandOfFrequency(qso.frequencyHz);
     }

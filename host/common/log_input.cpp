@@ -1,15 +1,15 @@
 // File reading and format choice; the lookups are cached per call sign because contest
 // logs repeat few calls many times.
-#include "host/score/log_input.h"
+#include "host/common/log_input.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
-#include "host/score/adif_conversion.h"
-#include "host/score/adif_reader.h"
-#include "host/score/cabrillo_reader.h"
+#include "host/common/adif_conversion.h"
+#include "host/common/adif_reader.h"
+#include "host/common/cabrillo_reader.h"
 
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error) {
     std::FILE* file = std::fopen(path.c_str(), "rb");

@@ -1,9 +1,9 @@
 // ADIF tag scanner. Text between tags (the header's free text, line breaks, comments) is
 // skipped; a record still open at the end of the file is reported as truncated.
-#include "host/score/adif_reader.h"
+#include "host/common/adif_reader.h"
 
 #include <cctype>
-#include "host/score/text_util.h"
+#include "host/common/text_util.h"
 
 namespace {
 

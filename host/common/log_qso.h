@@ -1,4 +1,4 @@
-// One QSO of a log as the scorer hands it to the plug-in, and the errors the log readers
+// One QSO of a log as a host hands it to the plug-in, and the errors the log readers
 // report: the file, the record (or line) and the field, in one line.
 #pragma once
 
@@ -12,9 +12,10 @@ struct LogQso {
     std::size_t recordNumber = 0;  // ADIF record number or Cabrillo line number, from 1
     std::string ownCall;           // as logged; empty when the record names none
     std::string call;
-    double days = 0.0;  // automation date: days since 1899-12-30 00:00 UTC
-    std::uint32_t frequencyHz = 0;
-    std::string band;  // lower case, e.g. "80m"; empty when unknown
+    double days = 0.0;                   // automation date: days since 1899-12-30 00:00 UTC
+    std::uint32_t frequencyHz = 0;       // 0 when the log gives none
+    bool frequencyWasKilohertz = false;  // an ADIF FREQ in kHz, converted by the reader
+    std::string band;                    // lower case, e.g. "80m"; empty when unknown
     std::string mode;
     std::string rstSent;
     std::string rstRcvd;

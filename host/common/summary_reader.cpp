@@ -1,9 +1,9 @@
 // Both layouts reduce to rows of cells: text rows split at tabs, HTML rows are the texts
 // between the tags of one <tr>. The rows are then recognised by their first cell.
-#include "host/score/summary_reader.h"
+#include "host/common/summary_reader.h"
 
 #include <cstdlib>
-#include "host/score/text_util.h"
+#include "host/common/text_util.h"
 
 namespace {
 

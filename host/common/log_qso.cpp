@@ -1,5 +1,5 @@
 // Formatting of reader errors.
-#include "host/score/log_qso.h"
+#include "host/common/log_qso.h"
 
 std::string InputError::Format() const {
     std::string text = file + ": ";

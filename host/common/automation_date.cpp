@@ -1,5 +1,5 @@
 // Automation dates of calendar dates and times, and the strict parsers for the log texts.
-#include "host/score/automation_date.h"
+#include "host/common/automation_date.h"
 
 #include <cmath>
 

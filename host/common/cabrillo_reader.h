@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/score/log_qso.h"
+#include "host/common/log_qso.h"
 
 // A QSO line reads: frequency (kHz), mode, date (YYYY-MM-DD), time (HHMM), then the sent
 // call and exchange and the received call and exchange, optionally followed by a one-digit

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/score/log_qso.h"
+#include "host/common/log_qso.h"
 
 struct CtyEntity {
     std::string name;           // "Romania"
