@@ -1,6 +1,7 @@
 // ravo: a stand-in for the logging program. It keeps "Ravo2.ini", offers the automation
 // object, loads Stats.dll from its own folder and replays a short operator session on one
-// thread, pumping messages between calls. Usage: ravo [seconds to keep the session open].
+// thread, pumping messages between calls. Usage: ravo [seconds to keep the session open], or
+// ravo --calls ROUNDS for the calling-convention check.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -8,6 +9,7 @@
 #include "host/ravo/host_messages.h"
 #include "host/ravo/ravo_host.h"
 #include "host/common/plugin_loader.h"
+#include "host/ravo/calling_convention_check.h"
 
 namespace {
 
@@ -37,9 +39,27 @@ int CheckCall(StatsPlugin& plugin, const char* call, const char* prefix) {
                              0, 0, 0.0, 0.0, "", "", "", "", "", "80m", "80m", buffer27, buffer28);
 }
 
+// Loads the plug-in and runs the calling-convention check; 0 when the stack stayed put.
+int CheckCallingConvention(int rounds) {
+    StatsPlugin plugin;
+    std::string error;
+    if (!plugin.Load(DefaultPluginPath(), &error)) {
+        std::fprintf(stderr, "ravo: %s\n", error.c_str());
+        return 1;
+    }
+    std::string report;
+    const bool kept = CallsKeepTheStackPointer(plugin, rounds, &report);
+    std::printf("%s\n", report.c_str());
+    plugin.Unload();
+    return kept ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--calls") {
+        return CheckCallingConvention(std::atoi(argv[2]));
+    }
     const DWORD keepOpenMs = argc > 1 ? static_cast<DWORD>(std::atoi(argv[1])) * 1000u : 0u;
     WriteHostIni(kVersion);
     RavoHost host;

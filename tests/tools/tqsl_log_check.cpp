@@ -22,8 +22,8 @@ int tqsl_endCabrillo(TqslHandle* cabrillo);
 int tqsl_setCabrilloMapEntry(const char* contest, int callField, int contestType);
 int tqsl_beginADIFConverter(TqslHandle* converter, const char* filename, void* certificates,
                             int count, void* location);
-int tqsl_beginCabrilloConverter(TqslHandle* converter, const char* filename,
-                                void* certificates, int count, void* location);
+int tqsl_beginCabrilloConverter(TqslHandle* converter, const char* filename, void* certificates,
+                                int count, void* location);
 int tqsl_setConverterAllowDuplicates(TqslHandle converter, int allow);
 int tqsl_setConverterQTHDetails(TqslHandle converter, int logVerify);
 const char* tqsl_getConverterGABBI(TqslHandle converter);
