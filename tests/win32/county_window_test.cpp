@@ -141,6 +141,24 @@ TEST_F(CountyWindowTest, ResetFromTheHostThreadNeverWaitsAndRepaintsBeforeTheNex
     EXPECT_EQ(m_window->Button(41).ForeColor(), RGB(1, 1, 1));
 }
 
+TEST_F(CountyWindowTest, AResetTakesEffectInOrderWithTheMarksAroundIt) {
+    // The status thread is busy while a mark, the reset and another mark are queued: the mark
+    // from before the reset is undone by it, the one after it stays.
+    std::atomic<bool> release{false};
+    m_ui.Post([&] {
+        for (int i = 0; i < 500 && !release.load(); ++i) {
+            Sleep(10);
+        }
+    });
+    m_ui.Post([&] { m_window->MarkWorkedCounties({"BV"}); });
+    m_window->ResetCountyMarks();
+    m_ui.Post([&] { m_window->MarkWorkedCounties({"CJ"}); });
+    release = true;
+    EXPECT_EQ(PaintedFace("BV"), RGB(0, 255, 0));
+    EXPECT_EQ(PaintedFace("CJ"), RGB(255, 0, 255));
+    EXPECT_FALSE(m_window->IsWorked(8));
+}
+
 TEST_F(CountyWindowTest, EscHidesEnterDoesNothingCloseHidesAtOnce) {
     const HWND window = m_window->hwnd();
     m_ui.Run([&] {

@@ -10,8 +10,8 @@ namespace {
 constexpr const char* kXKey = "yo_x";
 constexpr const char* kYKey = "yo_y";
 
-// Asks the window's own thread to repaint every button at once.
-constexpr UINT kRepaintCountiesMessage = WM_APP + 61;
+// Asks the window's own thread to reset every button.
+constexpr UINT kResetCountiesMessage = WM_APP + 61;
 
 }  // namespace
 
@@ -88,16 +88,21 @@ void YO_County::MarkWorkedCounties(const std::vector<std::string>& counties) {
 }
 
 void YO_County::ResetCountyMarks() {
+    const HWND window = m_window.load();
+    if (window != nullptr && !IsOwnWindow(window) &&
+        PostMessageW(window, kResetCountiesMessage, 0, 0)) {
+        return;
+    }
+    ResetNow();
+}
+
+void YO_County::ResetNow() {
     for (auto& flag : m_countyWorked) {
         flag.store(0);
     }
     for (CAdvancedButton& button : m_countyButtons) {
         button.SetBackColor(kUnworkedFace);
         button.SetForeColor(kUnworkedText);
-    }
-    const HWND window = m_window.load();
-    if (window != nullptr && !IsOwnWindow(window)) {
-        PostMessageW(window, kRepaintCountiesMessage, 0, 0);
     }
 }
 
@@ -111,16 +116,10 @@ void YO_County::UpdateControls() {
     }
 }
 
-void YO_County::RepaintButtons() {
-    for (CAdvancedButton& button : m_countyButtons) {
-        button.Redraw();
-    }
-}
-
 INT_PTR YO_County::OnGridMessage(UINT message, WPARAM, LPARAM, bool& handled) {
-    handled = message == kRepaintCountiesMessage;
+    handled = message == kResetCountiesMessage;
     if (handled) {
-        RepaintButtons();
+        ResetNow();
     }
     return 0;
 }

@@ -39,10 +39,10 @@ class YO_County : public GridWindow {
     void MarkWorkedCounties(const std::vector<std::string>& counties);
     // Puts all 42 buttons back to the unworked look. Called on the host's thread by the QSO
     // removal, before it posts its refresh request; it never waits for the status thread.
-    // The flags and colours are plain 32-bit stores and the buttons are only invalidated from
-    // here; a repaint request posted to the window then reaches the status thread's queue ahead
-    // of the removal's refresh request, so every button has been repainted unworked before that
-    // refresh marks the current band's counties again.
+    // While the window exists the reset is posted to it and runs on the status thread: after
+    // every mark already queued, and ahead of the removal's refresh request, so every button
+    // has been repainted unworked before that refresh marks the current band's counties again
+    // and no mark is undone by a reset that started earlier. Without a window it runs here.
     void ResetCountyMarks();
     // Data exchange, fields to controls: each flag into its button's ticked state (invisible on
     // owner-drawn buttons).
@@ -61,7 +61,9 @@ class YO_County : public GridWindow {
     void OnGridDestroy() override { m_window.store(nullptr); }
 
   private:
-    void RepaintButtons();
+    // The reset itself, on the thread that owns the window (or with no window at all); each
+    // colour change repaints its button at once.
+    void ResetNow();
 
     std::array<std::atomic<int32_t>, kCountyTotal> m_countyWorked{};
     std::array<CAdvancedButton, kCountyTotal> m_countyButtons;
