@@ -1,7 +1,8 @@
 // ravo: a stand-in for the logging program. It keeps "Ravo2.ini", offers the automation
 // object, loads Stats.dll from its own folder and replays a short operator session on one
-// thread, pumping messages between calls. Usage: ravo [seconds to keep the session open], or
-// ravo --calls ROUNDS for the calling-convention check.
+// thread, pumping messages between calls. Usage: ravo [SECONDS [CALL]] keeps the session open
+// for SECONDS at its end, with CALL typed into the entry line when given (it prints "ready"
+// once the call is in); ravo --calls ROUNDS runs the calling-convention check.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -90,7 +91,10 @@ int main(int argc, char** argv) {
         const char* exchange;
     };
     const Contact contacts[] = {
-        {"DL1ABC", "DL", "005"}, {"YO2XY", "YO", "012BV"}, {"OK1AB", "OK", "007"}};
+        {"DL1ABC", "DL", "005"},   {"YO2XY", "YO", "012BV"},  {"OK1AB", "OK", "007"},
+        {"YO3AAA", "YO", "003BU"}, {"HA5XX", "HA", "011"},    {"YO5OBC", "YO", "021CJ"},
+        {"YO8SRN", "YO", "030IS"}, {"I4SLL", "I", "002"},     {"YO4JOI", "YO", "009CT"},
+        {"LZ1KM", "LZ", "014"},    {"YO9GQW", "YO", "017PH"}, {"S51A", "S5", "004"}};
     double minute = 46363.0 + 18.0 / 24.0;
     for (const Contact& contact : contacts) {
         host.Application().SetEntryLine(contact.call);
@@ -105,6 +109,12 @@ int main(int argc, char** argv) {
         std::printf("score %d\n%s\n", score, summary != nullptr ? summary : "");
         PumpHostMessages(100);
     }
+    // The entry line as the session leaves it, checked as the host checks what is typed.
+    const char* typed = argc > 2 ? argv[2] : "";
+    host.Application().SetEntryLine(typed);
+    CheckCall(plugin, typed, "");
+    std::printf("ready\n");
+    std::fflush(stdout);
     PumpHostMessages(keepOpenMs);
     for (const std::string& macro : host.Application().Macros()) {
         std::printf("macro %s\n", macro.c_str());
