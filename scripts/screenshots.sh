@@ -27,7 +27,7 @@ shoot() {
   local title=$1 file=$2 id
   id=$(window_id "$title")
   [ -n "$id" ] || { echo "no window \"$title...\"" >&2; return 1; }
-  import -frame -window "$id" "$root/docs/$file"
+  import -window "$id" "$root/docs/$file"
   echo "docs/$file"
 }
 # Runs one session and photographs it once the host says it is ready.

@@ -24,4 +24,11 @@ if [ "$(pe_machine "$1")" = 8664 ]; then
 else
   wine=$(command -v wine)
 fi
+# Wine draws and places its windows itself, as Windows does, instead of handing them to an X
+# window manager: positions are exactly what the program asks for, and hiding a window does not
+# wait for a window manager that the virtual display does not have (about 2 s per window).
+if [ ! -e "$WINEPREFIX/.unmanaged-windows" ]; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
+    touch "$WINEPREFIX/.unmanaged-windows"
+fi
 exec "$wine" "$@"

@@ -2,8 +2,9 @@
 // stops, loads and unloads of the real Stats.dll with the window open, refresh storms while
 // the host's object goes away, and the grid windows opened and closed again and again. Each
 // ends with no window of the plug-in left and no more windows or GDI objects than it began
-// with. The virtual display runs a window manager (without one Wine waits about 2 s whenever
-// a shown window is hidden); every wait inside is bounded.
+// with. Wine manages its windows itself in the test prefix (handed to an X display without a
+// window manager it waits about 2 s whenever a shown window is hidden); every wait inside is
+// bounded.
 #include <gtest/gtest.h>
 
 #include <cstdio>
