@@ -1,5 +1,6 @@
 // The command-line scorer on a 100 000-QSO ADIF log: reading, country lookups, and the whole
-// run through the plug-in's entry points (what sarnet-score does between start and exit).
+// run through the plug-in's entry points (what sarnet-score does between start and exit),
+// without and with the report page.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,8 +9,14 @@
 
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 #include "host/common/plugin_loader.h"
+#include "host/common/summary_reader.h"
+#include "host/score/output_files.h"
+#include "host/score/rejected_report.h"
+#include "host/score/report_page.h"
 #include "host/score/score_run.h"
+#include "host/score/worked_tally.h"
 
 namespace {
 
@@ -80,25 +87,74 @@ void CountryFileLoad(benchmark::State& state) {
 }
 BENCHMARK(CountryFileLoad)->Unit(benchmark::kMillisecond);
 
-// The whole run: read, look up, ResetStats0, 100 000 AddData0 calls, GetResult0.
-void ScoreEndToEnd(benchmark::State& state) {
+bool LoadPlugin(benchmark::State& state, StatsPlugin* plugin) {
     std::string error;
-    StatsPlugin plugin;
-    if (!plugin.Load(STATS_PLUGIN_PATH, &error)) {
+    if (!plugin->Load(STATS_PLUGIN_PATH, &error)) {
         state.SkipWithError(error.c_str());
+        return false;
+    }
+    return true;
+}
+
+RunStart Start() {
+    RunStart start;
+    start.hostDirectory = "./";
+    start.ownCall = "YO8SRN";
+    start.contestDays = 46362.0;
+    return start;
+}
+
+LogReadResult ReadLog() {
+    LogReadResult log = ParseLog(BigLog(), "bench.adi");
+    AssignPrefixes(Cty(), &log.qsos);
+    NormaliseLog(&log.qsos, "");
+    return log;
+}
+
+// The whole run: read, look up, tidy, ResetStats0, 100 000 AddData0 calls, GetResult0.
+void ScoreEndToEnd(benchmark::State& state) {
+    StatsPlugin plugin;
+    if (!LoadPlugin(state, &plugin)) {
         return;
     }
-    ScoreRunSettings settings;
-    settings.hostDirectory = "./";
-    settings.ownCall = "YO8SRN";
-    settings.contestDays = 46362.0;
     for (auto _ : state) {
-        LogReadResult log = ParseLog(BigLog(), "bench.adi");
-        AssignPrefixes(Cty(), &log.qsos);
-        benchmark::DoNotOptimize(RunScoring(plugin, log.qsos, settings).summary);
+        const LogReadResult log = ReadLog();
+        benchmark::DoNotOptimize(RunScoring(plugin, log.qsos, Start()).summary);
     }
     state.SetItemsProcessed(state.iterations() * kQsos);
 }
 BENCHMARK(ScoreEndToEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same run with --report: the rejected-QSO report read back and matched to the QSOs,
+// the tallies per hour, county and prefix, and the page. The page is meant to cost at most
+// 1.3 times ScoreEndToEnd.
+void ScoreEndToEndWithReport(benchmark::State& state) {
+    StatsPlugin plugin;
+    if (!LoadPlugin(state, &plugin)) {
+        return;
+    }
+    for (auto _ : state) {
+        const LogReadResult log = ReadLog();
+        const ScoreRunResult result = RunScoring(plugin, log.qsos, Start());
+        std::string bytes;
+        std::string error;
+        ReadWholeFile(RejectedReportName(46362.0), &bytes, &error);
+        ReportPageInput page;
+        page.summary = ReadSummary(result.summary).value_or(SummaryFigures{});
+        page.rejected = ReadRejectedReport(bytes);
+        const std::vector<bool> rejected = MatchRejected(log.qsos, page.rejected);
+        page.worked = TallyWorked(log.qsos, rejected);
+        page.rates = TallyRates(log.qsos, rejected);
+        page.ratesAgree = AgreesWith(page.rates, page.summary.total);
+        if (!page.ratesAgree) {
+            state.SkipWithError("the rate tally does not match the plug-in's summary");
+            return;
+        }
+        page.countyCodes = CountyCodes(plugin);
+        benchmark::DoNotOptimize(BuildReportPage(page));
+    }
+    state.SetItemsProcessed(state.iterations() * kQsos);
+}
+BENCHMARK(ScoreEndToEndWithReport)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

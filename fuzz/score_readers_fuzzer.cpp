@@ -22,12 +22,11 @@ void CheckAdif(std::string_view bytes) {
     const LogReadResult whole = ConvertAdifRecords(parsed, "log.adi");
     const LogReadResult streamed = ReadAdifLog(bytes, "log.adi");
     // The streamed reader must agree with reading everything first.
-    if (whole.error.has_value() != streamed.error.has_value() ||
-        (!whole.error && whole.qsos.size() != streamed.qsos.size())) {
+    if (whole.errors.total != streamed.errors.total || whole.qsos.size() != streamed.qsos.size()) {
         std::abort();
     }
-    if (whole.error) {
-        (void)whole.error->Format();
+    for (const InputError& error : whole.errors.listed) {
+        (void)error.Format();
     }
     for (const AdifRecord& record : parsed.records) {
         if (const std::string* mode = record.Find("MODE")) {
@@ -82,15 +81,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         case 1: {
             const LogReadResult result = ParseCabrillo(bytes, "log.cbr");
-            if (result.error) {
-                (void)result.error->Format();
+            for (const InputError& error : result.errors.listed) {
+                (void)error.Format();
             }
             break;
         }
         case 2: {
             const LogReadResult result = ParseLog(bytes, "log");
-            if (LooksLikeCabrillo(bytes) && result.error) {
-                (void)result.error->Format();
+            if (LooksLikeCabrillo(bytes) && result.errors.Any()) {
+                (void)result.errors.listed.front().Format();
             }
             break;
         }

@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake g++ make clang clang-format libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
       g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686
       binutils-mingw-w64-x86-64 wine wine64 xvfb openbox x11-apps imagemagick hamradio-files python3
-      trustedqsl libcli11-dev chromium wine32:i386)
+      trustedqsl libcli11-dev chromium python3-html5lib wine32:i386)
 # Node.js and npm for the third-party ADIF reader, unless the machine already has them.
 command -v node >/dev/null 2>&1 || pkgs+=(nodejs)
 command -v npm >/dev/null 2>&1 || pkgs+=(npm)

@@ -69,12 +69,14 @@ bool ParseMegahertz(std::string_view text, std::uint64_t* hertz) {
 
 std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
                                             LogQso* out) {
-    const auto fail = [&](const char* field, const std::string& message) {
-        return InputError{fileName, "record " + std::to_string(record.number), field, message};
-    };
     LogQso qso;
     qso.recordNumber = record.number;
     qso.call = Value(record, "CALL");
+    const auto fail = [&](const char* field, const std::string& message) {
+        return InputError{fileName,    "record " + std::to_string(record.number),
+                          field,       message,
+                          record.line, Printable(qso.call)};
+    };
     if (qso.call.empty()) {
         return fail("CALL", "missing");
     }
@@ -123,12 +125,16 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
 
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName) {
     LogReadResult result;
-    result.error = parsed.error;
-    for (std::size_t i = 0; i < parsed.records.size() && !result.error; ++i) {
+    for (const AdifRecord& record : parsed.records) {
         result.qsos.emplace_back();
-        result.error = ConvertAdifRecord(parsed.records[i], fileName, &result.qsos.back());
+        if (auto error = ConvertAdifRecord(record, fileName, &result.qsos.back())) {
+            result.errors.Add(std::move(*error));
+        }
     }
-    if (result.error) {
+    if (parsed.error) {
+        result.errors.Add(*parsed.error);
+    }
+    if (result.errors.Any()) {
         result.qsos.clear();
     }
     return result;
@@ -144,16 +150,26 @@ LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
             pos >= 4 && (bytes[pos - 1] == 'R' || bytes[pos - 1] == 'r') && bytes[pos - 4] == '<';
     }
     result.qsos.reserve(records);
-    std::optional<InputError> conversionError;
-    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
-        result.qsos.emplace_back();
-        conversionError = ConvertAdifRecord(record, fileName, &result.qsos.back());
-        return !conversionError;
-    });
-    if (conversionError) {
-        result.error = conversionError;
+    const std::optional<InputError> formatError =
+        ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+            if (result.errors.Any()) {
+                // Once the log cannot be scored, its records are only checked.
+                LogQso unused;
+                if (auto error = ConvertAdifRecord(record, fileName, &unused)) {
+                    result.errors.Add(std::move(*error));
+                }
+                return true;
+            }
+            result.qsos.emplace_back();
+            if (auto error = ConvertAdifRecord(record, fileName, &result.qsos.back())) {
+                result.errors.Add(std::move(*error));
+            }
+            return true;
+        });
+    if (formatError) {
+        result.errors.Add(*formatError);
     }
-    if (result.error) {
+    if (result.errors.Any()) {
         result.qsos.clear();
     }
     return result;

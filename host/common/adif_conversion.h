@@ -17,8 +17,9 @@ bool ParseMegahertz(std::string_view text, std::uint64_t* hertz);
 std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
                                             LogQso* qso);
 
-// Converts every record; the first record that cannot be converted is the error.
+// Converts every record; every record that cannot be converted is an error.
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName);
 
-// Reads and converts in one pass, without holding every raw record (large logs).
+// Reads and converts in one pass, without holding every raw record (large logs). A format
+// error ends the scan; the records before it are all converted and their errors listed.
 LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName);

@@ -52,8 +52,24 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
     auto where = [&] {
         return inHeader ? std::string("header") : "record " + std::to_string(recordCount + 1);
     };
+    // Lines are counted once, up to the furthest position asked about.
+    std::size_t line = 1;
+    std::size_t counted = 0;
+    auto lineAt = [&](std::size_t position) {
+        for (; counted < position; ++counted) {
+            line += bytes[counted] == '\n' ? 1 : 0;
+        }
+        return line;
+    };
+    std::size_t tagStart = 0;
     auto fail = [&](const std::string& field, const std::string& message) {
-        return InputError{fileName, where(), field, message};
+        InputError error{fileName, where(), field, message, lineAt(tagStart), ""};
+        for (std::size_t i = 0; i < used; ++i) {
+            if (current.fields[i].first == "CALL") {
+                error.call = Printable(current.fields[i].second);
+            }
+        }
+        return error;
     };
 
     std::string name;
@@ -63,6 +79,7 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
         if (pos == std::string_view::npos) {
             break;
         }
+        tagStart = pos;
         const std::size_t close = bytes.find('>', pos + 1);
         if (close == std::string_view::npos) {
             return fail("",
@@ -111,6 +128,9 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
                                              " is longer than the rest of the file (" +
                                              std::to_string(bytes.size() - valueStart) + " bytes)");
         }
+        if (used == 0) {
+            current.line = lineAt(tagStart);
+        }
         if (used == current.fields.size()) {
             current.fields.emplace_back();
         }
@@ -134,8 +154,5 @@ AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
         result.records.push_back(record);
         return true;
     });
-    if (result.error) {
-        result.records.clear();
-    }
     return result;
 }

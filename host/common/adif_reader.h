@@ -14,6 +14,7 @@
 
 struct AdifRecord {
     std::size_t number = 0;                                   // from 1, in file order
+    std::size_t line = 0;                                     // the line of its first tag
     std::vector<std::pair<std::string, std::string>> fields;  // names upper-cased
 
     // The value of the first field of that (upper-case) name, or nullptr.
@@ -29,10 +30,11 @@ struct AdifParseResult {
 // Returning false stops the scan (the caller keeps its own reason).
 using AdifRecordSink = std::function<bool(const AdifRecord&)>;
 
-// Streams the records of a byte buffer to the sink and returns the first format error.
+// Streams the records of a byte buffer to the sink and returns the format error that ends
+// the scan (after a broken tag nothing further can be trusted).
 // Works on a byte buffer so that a fuzzer can drive it; never reads outside the buffer.
 std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
                                    const AdifRecordSink& sink);
 
-// All records at once (small files, tests, fuzzing).
+// All records at once (small files, tests, fuzzing); after an error, those before it.
 AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName);

@@ -90,7 +90,7 @@ bool LooksLikeCabrillo(std::string_view bytes) {
 LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName) {
     LogReadResult result;
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        result.error = InputError{fileName, "", "", "the file is empty"};
+        result.errors.Add(InputError{fileName, "", "", "the file is empty"});
         return result;
     }
     std::size_t lineNumber = 0;
@@ -107,10 +107,9 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
             line.remove_suffix(1);
         }
         const std::string where = "line " + std::to_string(lineNumber);
+        std::string callShown;
         auto fail = [&](const char* field, const std::string& message) {
-            result.error = InputError{fileName, where, field, message};
-            result.qsos.clear();
-            return result;
+            result.errors.Add(InputError{fileName, where, field, message, lineNumber, callShown});
         };
         if (StartsWithTag(line, "CALLSIGN:")) {
             const auto tokens = Tokens(line.substr(9));
@@ -128,44 +127,60 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
             tokens.pop_back();
         }
         if (tokens.size() < 8) {
-            return fail("",
-                        "a QSO line needs frequency, mode, date, time and the sent and "
-                        "received call and exchange (" +
-                            std::to_string(tokens.size()) + " fields found)");
+            fail("",
+                 "a QSO line needs frequency, mode, date, time and the sent and received call "
+                 "and exchange (" +
+                     std::to_string(tokens.size()) + " fields found)");
+            continue;
         }
         LogQso qso;
         qso.recordNumber = lineNumber;
         const std::string_view freq = tokens[0];
-        if (freq.find_first_not_of("0123456789") != std::string_view::npos || freq.size() > 7) {
-            return fail("frequency", Shown(freq) + " is not a frequency in kHz");
+        const std::size_t rcvd = ReceivedCallIndex(tokens);
+        if (rcvd != 0) {
+            callShown = Printable(tokens[rcvd]);
         }
-        const std::uint64_t khz = std::stoull(std::string(freq));
+        if (freq.empty() || freq.find_first_not_of("0123456789") != std::string_view::npos ||
+            freq.size() > 7) {
+            fail("frequency", Shown(freq) + " is not a frequency in kHz");
+            continue;
+        }
+        std::uint64_t khz = 0;
+        for (const char digit : freq) {
+            khz = khz * 10 + static_cast<std::uint64_t>(digit - '0');
+        }
         qso.frequencyHz = static_cast<std::uint32_t>(khz * 1000);
         qso.band = BandOfFrequency(khz * 1000);
         qso.mode = CabrilloMode(tokens[1]);
         std::optional<CalendarTime> time = ParseDate(tokens[2]);
         if (!time || tokens[2].size() != 10) {
-            return fail("date", Shown(tokens[2]) + " is not a YYYY-MM-DD date");
+            fail("date", Shown(tokens[2]) + " is not a YYYY-MM-DD date");
+            continue;
         }
         if (tokens[3].size() != 4 || !ParseTimeOfDay(tokens[3], &*time)) {
-            return fail("time", Shown(tokens[3]) + " is not an HHMM time");
+            fail("time", Shown(tokens[3]) + " is not an HHMM time");
+            continue;
         }
         qso.days = ToAutomationDate(*time);
         const std::size_t sent = 4;
-        const std::size_t rcvd = ReceivedCallIndex(tokens);
         if (rcvd == 0) {
-            return fail("", "cannot tell the sent from the received half of the QSO line");
+            fail("", "cannot tell the sent from the received half of the QSO line");
+            continue;
         }
         const std::size_t sentParts = rcvd - sent;
         const std::size_t rcvdParts = tokens.size() - rcvd;
+        bool callsReadable = true;
         for (const std::size_t index : {sent, rcvd}) {
             for (const char c : tokens[index]) {
                 const auto byte = static_cast<unsigned char>(c);
-                if (byte < 0x20 || byte >= 0x7f) {
-                    return fail("call",
-                                Shown(tokens[index]) + " is not a call sign (non-ASCII byte)");
+                if (callsReadable && (byte < 0x20 || byte >= 0x7f)) {
+                    fail("call", Shown(tokens[index]) + " is not a call sign (non-ASCII byte)");
+                    callsReadable = false;
                 }
             }
+        }
+        if (!callsReadable) {
+            continue;
         }
         qso.ownCall = std::string(tokens[sent]);
         qso.call = std::string(tokens[rcvd]);
@@ -179,8 +194,10 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         qso.exchRcvd = Joined(tokens, rcvd + (rcvdParts >= 3 ? 2 : 1), tokens.size());
         result.qsos.push_back(std::move(qso));
     }
-    if (result.qsos.empty()) {
-        result.error = InputError{fileName, "", "", "no QSO: lines in this Cabrillo log"};
+    if (result.errors.Any()) {
+        result.qsos.clear();
+    } else if (result.qsos.empty()) {
+        result.errors.Add(InputError{fileName, "", "", "no QSO: lines in this Cabrillo log"});
     }
     return result;
 }

@@ -9,7 +9,13 @@
 #include "host/common/cty_database.h"
 #include "host/common/log_qso.h"
 
-// Reads the whole file; false with a one-line message when it cannot be read.
+// The path that names standard input.
+constexpr const char* kStandardInput = "-";
+// How messages name standard input.
+std::string StandardInputName();
+
+// Reads the whole file, or standard input for "-"; false with a one-line message when it
+// cannot be read (missing, a folder, no read permission, larger than any log).
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error);
 
 // Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.

@@ -83,10 +83,19 @@ std::vector<std::string> NormaliseLog(std::vector<LogQso>* qsos,
         notes.push_back(Count(suffixed, "sent exchange", "sent exchanges") + " already end with " +
                         Shown(ownExchangeSuffix) + ": the suffix is not added twice");
     }
-    const auto earlier = [](const LogQso& a, const LogQso& b) { return a.days < b.days; };
-    if (!std::is_sorted(qsos->begin(), qsos->end(), earlier)) {
-        std::stable_sort(qsos->begin(), qsos->end(), earlier);
-        notes.push_back("the log is not in time order: its QSOs are fed oldest first");
+    std::size_t misplaced = 0;
+    double latest = 0.0;
+    for (std::size_t i = 0; i < qsos->size(); ++i) {
+        const double days = (*qsos)[i].days;
+        misplaced += i > 0 && days < latest ? 1 : 0;
+        latest = i == 0 ? days : std::max(latest, days);
+    }
+    if (misplaced > 0) {
+        std::stable_sort(qsos->begin(), qsos->end(),
+                         [](const LogQso& a, const LogQso& b) { return a.days < b.days; });
+        notes.push_back("the log is not in time order (" +
+                        Count(misplaced, "QSO follows", "QSOs follow") +
+                        " a later one): the QSOs are fed oldest first");
     }
     return notes;
 }

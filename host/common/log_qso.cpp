@@ -1,14 +1,26 @@
-// Formatting of reader errors.
+// Formatting and counting of reader errors.
 #include "host/common/log_qso.h"
 
 std::string InputError::Format() const {
-    std::string text = file + ": ";
+    std::string place;
+    if (line > 0 && where.rfind("line ", 0) != 0) {
+        place = "line " + std::to_string(line);
+    }
     if (!where.empty()) {
-        text += where;
-        text += field.empty() ? ": " : ", ";
+        place += (place.empty() ? "" : ", ") + where;
+    }
+    if (!call.empty()) {
+        place += (place.empty() ? "(" : " (") + call + ")";
     }
     if (!field.empty()) {
-        text += "field " + field + ": ";
+        place += (place.empty() ? "field " : ", field ") + field;
     }
-    return text + message;
+    return file + ": " + (place.empty() ? "" : place + ": ") + message;
+}
+
+void InputErrors::Add(InputError error) {
+    if (listed.size() < kListedInputErrors) {
+        listed.push_back(std::move(error));
+    }
+    ++total;
 }

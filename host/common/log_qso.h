@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct LogQso {
@@ -26,17 +27,41 @@ struct LogQso {
 };
 
 struct InputError {
-    std::string file;
-    std::string where;  // "record 3", "line 12", "header"; empty for file-level errors
-    std::string field;  // empty when no single field is at fault
-    std::string message;
+    InputError() = default;
+    InputError(std::string inFile, std::string inWhere, std::string inField, std::string inMessage,
+               std::size_t inLine = 0, std::string inCall = {})
+        : file(std::move(inFile)),
+          where(std::move(inWhere)),
+          field(std::move(inField)),
+          message(std::move(inMessage)),
+          line(inLine),
+          call(std::move(inCall)) {}
 
-    // "FILE: record 3, field CALL: message"
+    std::string file;
+    std::string where;     // "record 3", "line 12", "header"; empty for file-level errors
+    std::string field;     // empty when no single field is at fault
+    std::string message;   // shows the value at fault
+    std::size_t line = 0;  // the line of the record or the fault; 0 when not known
+    std::string call;      // the record's call sign, when it has one
+
+    // "FILE: line 12, record 3 (DL1ABC), field QSO_DATE: message"
     std::string Format() const;
 };
 
+// How many errors of one log are kept to be listed; the rest are only counted.
+constexpr std::size_t kListedInputErrors = 20;
+
+// The errors of one log: the first kListedInputErrors of them and how many there are.
+struct InputErrors {
+    std::vector<InputError> listed;
+    std::size_t total = 0;
+
+    void Add(InputError error);
+    bool Any() const { return total > 0; }
+};
+
 struct LogReadResult {
-    std::vector<LogQso> qsos;
-    std::string ownCall;  // from the Cabrillo CALLSIGN: header; empty otherwise
-    std::optional<InputError> error;
+    std::vector<LogQso> qsos;  // empty when there are errors
+    std::string ownCall;       // from the Cabrillo CALLSIGN: header; empty otherwise
+    InputErrors errors;
 };

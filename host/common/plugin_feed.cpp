@@ -8,7 +8,7 @@ constexpr StatsDateTime kNullDate{0.0, 2};
 
 }  // namespace
 
-void StartContest(const StatsEntryPoints& plugin, const ContestStart& start) {
+void StartRun(const StatsEntryPoints& plugin, const RunStart& start) {
     const StatsDateTime contestDate{start.contestDays, 0};
     plugin.ResetStats0(start.hostDirectory.c_str(), start.cabrillo ? 1 : 0, start.ownCall.c_str(),
                        &contestDate, &contestDate, "", "", "", "", "", "", "", "", "",

@@ -7,7 +7,7 @@
 #include "host/common/log_qso.h"
 #include "host/common/plugin_loader.h"
 
-struct ContestStart {
+struct RunStart {
     std::string hostDirectory;  // the work folder with a trailing separator
     std::string ownCall;
     std::string ownExchangeSuffix;
@@ -15,7 +15,7 @@ struct ContestStart {
     bool cabrillo = false;     // the plug-in writes the Cabrillo log at every summary
 };
 
-void StartContest(const StatsEntryPoints& plugin, const ContestStart& start);
+void StartRun(const StatsEntryPoints& plugin, const RunStart& start);
 
 // One QSO, logged under its own call when the log names one and under ownCall otherwise.
 void FeedQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::string& ownCall);

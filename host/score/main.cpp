@@ -1,30 +1,32 @@
-// sarnet-score: scores a contest log through the Stats plug-in from the command line.
-// Everything that can fail on bad input is read and checked before the plug-in is loaded,
-// so a failed run leaves no half-written report behind.
+// sarnet-score: scores a contest log through the Stats plug-in from the command line, as
+// the logging program feeds it. The log and the country file are read and checked whole,
+// and the work folder tested, before the plug-in is loaded; the plug-in's own files are
+// checked after the run, and every failure ends in a non-zero exit status.
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <memory>
+#include <new>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
 
 #include "host/common/automation_date.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
-#include "host/score/options.h"
 #include "host/common/plugin_loader.h"
+#include "host/common/summary_reader.h"
+#include "host/score/call_answers.h"
+#include "host/score/log_warnings.h"
+#include "host/score/options.h"
+#include "host/score/output_files.h"
+#include "host/score/plugin_messages.h"
+#include "host/score/rate_tally.h"
+#include "host/score/rejected_report.h"
 #include "host/score/report_page.h"
 #include "host/score/score_run.h"
-#include "host/common/summary_reader.h"
+#include "host/score/worked_tally.h"
 
 namespace {
 
@@ -34,47 +36,39 @@ constexpr int kExitUsage = 1;
 constexpr int kExitInput = 2;
 constexpr int kExitRun = 3;
 
-int Fail(int status, const std::string& message) {
+void Note(const std::string& message) {
     std::cerr << "sarnet-score: " << message << '\n';
+}
+
+int Fail(int status, const std::string& message) {
+    Note(message);
     if (status == kExitUsage) {
         std::cerr << "Try 'sarnet-score --help'.\n";
     }
     return status;
 }
 
-std::string Absolute(const std::string& path) {
+fs::path Absolute(const std::string& path) {
     std::error_code error;
     const fs::path absolute = fs::absolute(fs::path(path), error);
-    return error ? path : absolute.lexically_normal().string();
+    return error ? fs::path(path) : absolute.lexically_normal();
 }
 
-// Written next to the target and renamed over it, so a reader never sees half a page.
-bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        *error = "cannot write " + path;
-        return false;
+// Every error of the log, the first ones listed and the rest counted.
+int FailOnLog(const InputErrors& errors) {
+    for (const InputError& error : errors.listed) {
+        Note(error.Format());
     }
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    const bool closed = std::fclose(file) == 0;
-#ifdef _WIN32
-    const bool renamed = written && closed &&
-                         MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-#else
-    const bool renamed = written && closed && std::rename(temporary.c_str(), path.c_str()) == 0;
-#endif
-    if (!renamed) {
-        std::remove(temporary.c_str());
-        *error = "cannot write " + path;
-        return false;
+    if (errors.total > errors.listed.size()) {
+        Note("and " + std::to_string(errors.total - errors.listed.size()) + " more errors");
     }
-    return true;
+    Note("nothing was scored: correct the log and run again");
+    return kExitInput;
 }
 
 std::string FirstOwnCall(const LogReadResult& log) {
     if (!log.ownCall.empty()) {
-        return log.ownCall;
+        return NormaliseCall(log.ownCall);
     }
     for (const LogQso& qso : log.qsos) {
         if (!qso.ownCall.empty()) {
@@ -84,22 +78,40 @@ std::string FirstOwnCall(const LogReadResult& log) {
     return {};
 }
 
-void NoteFile(const fs::path& path) {
-    std::error_code error;
-    if (fs::exists(path, error)) {
-        std::cerr << "sarnet-score: wrote " << path.string() << '\n';
+// The plug-in's text with this platform's line ends and a final one.
+std::string ConsoleText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        out += text[i];
     }
+    if (out.empty() || out.back() != '\n') {
+        out += '\n';
+    }
+    return out;
 }
 
-int Run(const ScoreOptions& options) {
+struct Inputs {
+    std::string logName;
+    LogReadResult log;
+    CtyDatabase cty;
+    std::vector<std::string> notes;
+};
+
+// The log and the country file, read and tidied; an exit status when they cannot be.
+std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
+    inputs->logName = options.logFile == kStandardInput ? StandardInputName() : options.logFile;
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(options.logFile, &bytes, &error)) {
         return Fail(kExitInput, error);
     }
-    LogReadResult log = ParseLog(bytes, options.logFile);
-    if (log.error) {
-        return Fail(kExitInput, log.error->Format());
+    inputs->log = ParseLog(bytes, inputs->logName);
+    if (inputs->log.errors.Any()) {
+        return FailOnLog(inputs->log.errors);
     }
     std::string ctyBytes;
     if (!ReadWholeFile(options.ctyPath, &ctyBytes, &error)) {
@@ -108,131 +120,179 @@ int Run(const ScoreOptions& options) {
                                     "or give --cty PATH)");
     }
     std::optional<InputError> ctyError;
-    const CtyDatabase cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
+    inputs->cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
     if (ctyError) {
         return Fail(kExitInput, ctyError->Format());
     }
-    AssignPrefixes(cty, &log.qsos);
-    for (const std::string& note : NormaliseLog(&log.qsos, options.ownExchangeSuffix)) {
-        std::cerr << "sarnet-score: " << note << '\n';
-    }
+    AssignPrefixes(inputs->cty, &inputs->log.qsos);
+    inputs->notes = NormaliseLog(&inputs->log.qsos, options.ownExchangeSuffix);
+    return std::nullopt;
+}
 
-    const std::string ownCall = options.ownCall.empty() ? FirstOwnCall(log) : options.ownCall;
+int Run(const ScoreOptions& options) {
+    Inputs inputs;
+    if (const auto status = ReadInputs(options, &inputs)) {
+        return *status;
+    }
+    const std::vector<LogQso>& qsos = inputs.log.qsos;
+    const std::string ownCall =
+        options.ownCall.empty() ? FirstOwnCall(inputs.log) : NormaliseCall(options.ownCall);
     if (ownCall.empty()) {
         return Fail(kExitUsage,
                     "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
                     "CALLSIGN:): give --call");
     }
-    double contestDays = std::floor(log.qsos.front().days);
+    std::optional<double> givenDate;
     if (!options.contestDate.empty()) {
-        contestDays = ToAutomationDate(*ParseDate(options.contestDate));
+        givenDate = ToAutomationDate(*ParseDate(options.contestDate));
     }
+    const double contestDays = givenDate ? *givenDate : std::floor(qsos.front().days);
 
-    std::error_code fsError;
     const fs::path workDir = Absolute(options.workDir.empty() ? "." : options.workDir);
-    if (!fs::is_directory(workDir, fsError)) {
-        return Fail(kExitUsage, "--workdir " + options.workDir + " is not a folder");
+    if (const auto problem = WorkFolderProblem(workDir)) {
+        return Fail(kExitRun, *problem);
     }
-    const std::string pluginPath =
-        Absolute(options.pluginPath.empty() ? DefaultPluginPath().string() : options.pluginPath);
-    const std::string reportPath = options.reportFile.empty() ? "" : Absolute(options.reportFile);
-
+    const fs::path pluginPath =
+        options.pluginPath.empty() ? DefaultPluginPath() : Absolute(options.pluginPath);
+    const fs::path reportPath =
+        options.reportFile.empty() ? fs::path() : Absolute(options.reportFile);
+    std::error_code fsError;
     fs::current_path(workDir, fsError);
     if (fsError) {
         return Fail(kExitRun, "cannot enter " + workDir.string() + ": " + fsError.message());
     }
-    StatsPlugin entry;
-    if (!entry.Load(pluginPath, &error)) {
+    StatsPlugin plugin;
+    std::string error;
+    if (!plugin.Load(pluginPath, &error)) {
         return Fail(kExitRun, error);
     }
-    if (options.html) {
-        entry.setVersion("sarnet-score");
-    }
-    ScoreRunSettings settings;
-    settings.hostDirectory = workDir.string();
-    if (settings.hostDirectory.back() != '/' && settings.hostDirectory.back() != '\\') {
-        settings.hostDirectory += static_cast<char>(fs::path::preferred_separator);
-    }
-    settings.ownCall = ownCall;
-    settings.ownExchangeSuffix = options.ownExchangeSuffix;
-    settings.contestDays = contestDays;
 
-    std::vector<HourTally> hours;
-    if (!reportPath.empty()) {
-        // A Cabrillo run writes its file at every summary: the hourly snapshots come from a
-        // plain run first.
-        settings.hourlyTallies = true;
-        if (options.cabrillo) {
-            hours = RunScoring(entry, log.qsos, settings).hours;
-            settings.hourlyTallies = false;
+    const std::vector<std::string> countyCodes = CountyCodes(plugin);
+    WarningContext context;
+    context.ownCall = ownCall;
+    const CtyEntity* ownEntity = inputs.cty.Lookup(ownCall);
+    context.ownCallIsHome = ownEntity != nullptr && ownEntity->primaryPrefix == kHomePrefix;
+    context.ownExchangeSuffix = options.ownExchangeSuffix;
+    context.givenDate = givenDate;
+    context.countyCodes = countyCodes;
+    std::vector<std::string> notes = inputs.notes;
+    for (const std::string& note : inputs.notes) {
+        Note(note);
+    }
+    for (const std::string& warning : LogWarnings(qsos, context)) {
+        Note("warning: " + warning);
+        notes.push_back("Warning: " + warning);
+    }
+    if (options.html) {
+        plugin.setVersion("sarnet-score");
+    }
+
+    RunStart start;
+    start.hostDirectory = workDir.string();
+    if (start.hostDirectory.back() != '/' && start.hostDirectory.back() != '\\') {
+        start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
+    }
+    start.ownCall = ownCall;
+    start.ownExchangeSuffix = options.ownExchangeSuffix;
+    start.contestDays = contestDays;
+    start.cabrillo = options.cabrillo;
+    PluginMessages messages;
+    const ScoreRunResult result = RunScoring(plugin, qsos, start);
+    const std::string pluginSaid = messages.Release();
+
+    std::cout << ConsoleText(result.summary);
+    const fs::path rejectedPath = workDir / RejectedReportName(contestDays);
+    std::vector<RejectedQso> rejected;
+    std::vector<bool> rejectedQsos(qsos.size(), false);
+    WorkedTally worked;
+    if (!reportPath.empty() || !options.exchanges.empty()) {
+        std::string reportBytes;
+        if (ReadWholeFile(rejectedPath.string(), &reportBytes, &error)) {
+            rejected = ReadRejectedReport(reportBytes);
         }
-    }
-    settings.cabrillo = options.cabrillo;
-    const ScoreRunResult result = RunScoring(entry, log.qsos, settings);
-    if (settings.hourlyTallies) {
-        hours = result.hours;
-    }
-    // The summary exactly as the plug-in returned it (its last line has no line end).
-    std::cout << result.summary;
-    const bool answers = !options.checkCalls.empty() || !options.exchanges.empty();
-    if (answers && !result.summary.empty() && result.summary.back() != '\n') {
-        std::cout << '\n';
+        rejectedQsos = MatchRejected(qsos, rejected);
+        worked = TallyWorked(qsos, rejectedQsos);
     }
     for (const std::string& call : options.checkCalls) {
-        const CtyEntity* entity = cty.Lookup(call);
-        const std::string prefix = entity != nullptr ? entity->primaryPrefix : "";
-        const int code = CheckCall(entry, call, prefix);
-        std::cout << "CheckCall0 " << call << " (" << (prefix.empty() ? "?" : prefix)
-                  << "): " << code << " " << CallCheckMeaning(code) << '\n';
+        std::cout << AnswerCallCheck(plugin, call, inputs.cty, qsos, options.verbose) << '\n';
     }
     for (const auto& [text, prefix] : options.exchanges) {
-        const int valid = ValidateExchange(entry, text, prefix);
-        std::cout << "IsValidExchg0 \"" << text << "\" from " << prefix << ": " << valid << " "
-                  << (valid != 0 ? "valid" : "invalid") << '\n';
+        std::cout << AnswerExchange(plugin, text, prefix, countyCodes, worked, options.verbose)
+                  << '\n';
     }
     std::cout.flush();
+    if (!pluginSaid.empty()) {
+        std::string line;
+        for (const char c : ConsoleText(pluginSaid)) {
+            if (c != '\n') {
+                line += c;
+            } else if (!line.empty()) {
+                Note(line);
+                line.clear();
+            }
+        }
+    }
 
-    const CalendarTime date = FromAutomationDate(contestDays);
-    char reportName[64];
-    std::snprintf(reportName, sizeof reportName, "BadQSO_StatsSarnet_%02d_%02d_%04d.txt", date.day,
-                  date.month, date.year);
-    NoteFile(workDir / reportName);
-    NoteFile(workDir / "Plugins" / "Sarnet.ini");
+    std::vector<fs::path> written = {rejectedPath, workDir / "Plugins" / "Sarnet.ini"};
     if (options.cabrillo) {
-        NoteFile(workDir / (ownCall + ".cbr"));
+        written.push_back(workDir / CabrilloFileName(ownCall));
+    }
+    int status = 0;
+    for (const fs::path& file : written) {
+        if (const auto reason = UnwrittenReason(file)) {
+            status = Fail(kExitRun, file.string() + " was not written: " + *reason);
+        } else {
+            Note("wrote " + file.string());
+        }
     }
     if (!reportPath.empty()) {
+        ReportPageInput page;
         const auto figures = ReadSummary(result.summary);
         if (!figures) {
             return Fail(kExitRun,
-                        "the plug-in returned no summary to build " + reportPath + " from");
+                        reportPath.string() + " was not written: the plug-in returned no summary");
         }
-        if (!WriteFileAtomically(reportPath, BuildReportPage(*figures, hours), &error)) {
-            return Fail(kExitRun, error);
+        page.summary = *figures;
+        page.logName = inputs.logName;
+        page.rates = TallyRates(qsos, rejectedQsos);
+        page.ratesAgree = AgreesWith(page.rates, figures->total);
+        if (!page.ratesAgree) {
+            Note(
+                "warning: the QSOs named in the rejected-QSO report do not account for the "
+                "summary: the page has no charts");
         }
-        NoteFile(reportPath);
+        page.countyCodes = countyCodes;
+        page.worked = worked;
+        page.rejected = rejected;
+        page.notes = notes;
+        std::string reason;
+        if (!WriteFileAtomically(reportPath, BuildReportPage(page), &reason)) {
+            return Fail(kExitRun, reportPath.string() + " was not written: " + reason);
+        }
+        Note("wrote " + reportPath.string());
     }
-    return 0;
+    return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // The summary carries its own CR LF line ends.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     try {
         const OptionsResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (parsed.error) {
             return Fail(kExitUsage, *parsed.error);
         }
-        if (parsed.options.help) {
-            std::cout << HelpText();
+        if (parsed.text) {
+            std::cout << *parsed.text;
             return 0;
         }
         return Run(parsed.options);
-    } catch (const std::exception& exception) {
-        return Fail(kExitRun, exception.what());
+    } catch (const std::bad_alloc&) {
+        return Fail(kExitRun, "not enough memory for this log");
+    } catch (const fs::filesystem_error& failure) {
+        return Fail(kExitRun,
+                    "cannot use " + failure.path1().string() + ": " + failure.code().message());
+    } catch (const std::exception&) {
+        return Fail(kExitRun, "the run stopped on an unexpected failure; nothing more was written");
     }
 }

@@ -1,142 +1,124 @@
-// Option parsing: "--name value" and "--name=value"; one log file; no option repeats except
-// --check and --exchange.
+// Option parsing with CLI11: "--name value" and "--name=value", "--" before a log whose
+// name starts with a dash, "-" for standard input; no option repeats except --check and
+// --exchange.
 #include "host/score/options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 
 #include "host/common/automation_date.h"
 
+namespace {
+
+constexpr const char* kVersion = "sarnet-score 1.1";
+
+constexpr const char* kDescription =
+    "Scores an ADIF (.adi) or Cabrillo log of the Sarnet Contest through the Stats plug-in,\n"
+    "exactly as the logging program feeds it, and prints the plug-in's summary. Calls and\n"
+    "received exchanges are trimmed and upper-cased, QSOs put in time order, every spelling\n"
+    "of BPSK31 accepted; a QSO without a frequency is logged at its band's lower edge.";
+
+constexpr const char* kFooter =
+    "The worked station's DXCC prefix comes from the country file.\n"
+    "Exit status: 0 success; 1 usage error; 2 unreadable or malformed log or country file\n"
+    "(every error named with file, line, record, call and field on standard error);\n"
+    "3 the plug-in cannot be loaded, the work folder is missing or not writable, or a\n"
+    "report, settings, Cabrillo or page file was not written.";
+
+struct Parser {
+    CLI::App app{kDescription, "sarnet-score"};
+    ScoreOptions options;
+
+    Parser() {
+        app.footer(kFooter);
+        app.set_version_flag("--version", kVersion, "Print the version and exit");
+        app.add_option("LOGFILE", options.logFile, "The log to score; - reads standard input");
+        app.add_option("--call", options.ownCall,
+                       "Own call sign (default: STATION_CALLSIGN or OPERATOR of an ADIF log, "
+                       "CALLSIGN: of a Cabrillo log)");
+        app.add_option("--suffix", options.ownExchangeSuffix,
+                       "Own exchange suffix (e.g. the own county code), added by the plug-in to "
+                       "every sent exchange that does not already end with it");
+        app.add_option("--date", options.contestDate,
+                       "Contest date, YYYY-MM-DD (default: the date of the first QSO)")
+            ->check(CLI::Validator(
+                [](const std::string& text) {
+                    return text.size() == 10 && ParseDate(text)
+                               ? std::string()
+                               : text + " is not a YYYY-MM-DD date";
+                },
+                "YYYY-MM-DD"));
+        app.add_flag("--html", options.html,
+                     "Announce a host version first: the summary comes as HTML");
+        app.add_flag("--cabrillo", options.cabrillo,
+                     "A Cabrillo run: the plug-in also writes CALL.cbr, with the header values "
+                     "of Plugins/Sarnet.ini");
+        app.add_option("--check", options.checkCalls,
+                       "After the log, ask the plug-in's call check about CALL")
+            ->type_name("CALL")
+            ->allow_extra_args(false);
+        app.add_option("--exchange", options.exchanges,
+                       "After the log, validate exchange TEXT from a station of DXCC prefix PFX")
+            ->type_name("TEXT PFX")
+            ->allow_extra_args(false);
+        app.add_option("--plugin", options.pluginPath,
+                       "The plug-in library (default: libStats.so or Stats.dll next to this "
+                       "program)");
+        app.add_option("--cty", options.ctyPath, "Country file")->capture_default_str();
+        app.add_option("--workdir", options.workDir,
+                       "Folder of the rejected-QSO report, Plugins/Sarnet.ini and the Cabrillo "
+                       "file (default: the current folder)");
+        app.add_option("--report", options.reportFile,
+                       "Also write a standalone HTML page: summary, rate chart, score over time, "
+                       "counties, DXCC prefixes and rejected QSOs");
+        app.add_flag("-v,--verbose", options.verbose,
+                     "Show the plug-in's return codes with the --check and --exchange answers");
+        for (CLI::Option* option : app.get_options()) {
+            // A value given twice is a mistake, not a choice of the last one.
+            if (option->get_expected_max() == 1 && !option->get_positional()) {
+                option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+            }
+        }
+    }
+};
+
+}  // namespace
+
 std::string HelpText() {
-    return "Usage: sarnet-score [OPTIONS] LOGFILE\n"
-           "Scores an ADIF (.adi) or Cabrillo log of the Sarnet Contest through the Stats\n"
-           "plug-in, exactly as the logging program feeds it, and prints the plug-in's summary.\n"
-           "\n"
-           "Options:\n"
-           "  --call CALL          own call sign (default: STATION_CALLSIGN or OPERATOR of the\n"
-           "                       ADIF log, CALLSIGN: of a Cabrillo log)\n"
-           "  --suffix TEXT        own exchange suffix, appended to every sent exchange (e.g. the\n"
-           "                       own county code)\n"
-           "  --date YYYY-MM-DD    contest date (default: the date of the log's first QSO)\n"
-           "  --html               announce a host version first: the summary comes as HTML\n"
-           "  --cabrillo           a Cabrillo run: the plug-in also writes CALL.cbr, with the\n"
-           "                       header values of Plugins/Sarnet.ini\n"
-           "  --check CALL         after the log, ask the plug-in's call check about CALL\n"
-           "  --exchange TEXT PFX  after the log, validate exchange TEXT from a station of\n"
-           "                       DXCC prefix PFX\n"
-           "  --plugin PATH        the plug-in library (default: libStats.so or Stats.dll next\n"
-           "                       to this program)\n"
-           "  --cty PATH           country file (default: /usr/share/hamradio-files/cty.dat)\n"
-           "  --workdir DIR        folder of the rejected-QSO report, Plugins/Sarnet.ini and the\n"
-           "                       Cabrillo file (default: the current directory)\n"
-           "  --report FILE.html   also write a standalone HTML page with the summary and a\n"
-           "                       chart of QSOs and points per hour\n"
-           "  --help               this text\n"
-           "\n"
-           "The worked station's DXCC prefix comes from the country file.\n"
-           "Exit status: 0 success; 1 usage error; 2 unreadable or malformed log or country\n"
-           "file (file, record and field named on standard error); 3 the plug-in cannot be\n"
-           "loaded, the work folder cannot be entered or the report cannot be written.\n";
+    return Parser().app.help();
 }
 
 OptionsResult ParseOptions(const std::vector<std::string>& arguments) {
+    Parser parser;
     OptionsResult result;
-    ScoreOptions& options = result.options;
-    auto fail = [&](const std::string& message) {
-        result.error = message;
-        return result;
-    };
-    std::vector<std::string> seen;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::optional<std::string> inlineValue;
-        if (name.rfind("--", 0) == 0) {
-            const std::size_t equals = name.find('=');
-            if (equals != std::string::npos) {
-                inlineValue = name.substr(equals + 1);
-                name = name.substr(0, equals);
-            }
-        } else if (name != "-" && name.rfind("-", 0) == 0) {
-            return fail("unknown option " + name);
-        } else {
-            if (!options.logFile.empty()) {
-                return fail("only one log file can be scored at a time (" + options.logFile + ", " +
-                            name + ")");
-            }
-            options.logFile = name;
-            continue;
+    for (const std::string& argument : arguments) {
+        if (argument == "--") {
+            break;
         }
-        auto value = [&](std::string* out) {
-            if (inlineValue) {
-                *out = *inlineValue;
-                return true;
-            }
-            if (i + 1 >= arguments.size()) {
-                return false;
-            }
-            *out = arguments[++i];
-            return true;
-        };
-        const bool repeatable = name == "--check" || name == "--exchange";
-        if (!repeatable) {
-            for (const std::string& earlier : seen) {
-                if (earlier == name) {
-                    return fail("option " + name + " given twice");
-                }
-            }
-            seen.push_back(name);
-        }
-        std::string* target = nullptr;
-        if (name == "--help") {
-            options.help = true;
-            continue;
-        } else if (name == "--html") {
-            options.html = true;
-            continue;
-        } else if (name == "--cabrillo") {
-            options.cabrillo = true;
-            continue;
-        } else if (name == "--call") {
-            target = &options.ownCall;
-        } else if (name == "--suffix") {
-            target = &options.ownExchangeSuffix;
-        } else if (name == "--date") {
-            target = &options.contestDate;
-        } else if (name == "--plugin") {
-            target = &options.pluginPath;
-        } else if (name == "--cty") {
-            target = &options.ctyPath;
-        } else if (name == "--workdir") {
-            target = &options.workDir;
-        } else if (name == "--report") {
-            target = &options.reportFile;
-        } else if (name == "--check") {
-            std::string call;
-            if (!value(&call) || call.empty()) {
-                return fail("--check needs a call sign");
-            }
-            options.checkCalls.push_back(call);
-            continue;
-        } else if (name == "--exchange") {
-            std::string text;
-            if (!value(&text) || i + 1 >= arguments.size()) {
-                return fail("--exchange needs the exchange text and the DXCC prefix");
-            }
-            options.exchanges.emplace_back(text, arguments[++i]);
-            continue;
-        } else {
-            return fail("unknown option " + name);
-        }
-        if (!value(target) || target->empty()) {
-            return fail(name + " needs a value");
+        // "--call=" with nothing after the sign.
+        if (argument.size() > 3 && argument.rfind("--", 0) == 0 && argument.back() == '=') {
+            result.error = argument.substr(0, argument.size() - 1) + " needs a value";
+            return result;
         }
     }
-    if (options.help) {
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        parser.app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        result.text = parser.app.help();
+        return result;
+    } catch (const CLI::CallForVersion&) {
+        result.text = std::string(kVersion) + "\n";
+        return result;
+    } catch (const CLI::ParseError& error) {
+        result.error = error.what();
         return result;
     }
-    if (options.logFile.empty()) {
-        return fail("no log file given");
-    }
-    if (!options.contestDate.empty() &&
-        (options.contestDate.size() != 10 || !ParseDate(options.contestDate))) {
-        return fail("--date " + options.contestDate + " is not a YYYY-MM-DD date");
+    result.options = parser.options;
+    if (result.options.logFile.empty()) {
+        result.error = "no log file given";
     }
     return result;
 }

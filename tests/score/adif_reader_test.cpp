@@ -8,10 +8,14 @@
 
 namespace {
 
+// Every error of the log, one per line.
 std::string ErrorOf(std::string_view bytes) {
-    const AdifParseResult parsed = ParseAdif(bytes, "log.adi");
-    const LogReadResult log = ConvertAdifRecords(parsed, "log.adi");
-    return log.error ? log.error->Format() : std::string();
+    const LogReadResult log = ReadAdifLog(bytes, "log.adi");
+    std::string text;
+    for (const InputError& error : log.errors.listed) {
+        text += (text.empty() ? "" : "\n") + error.Format();
+    }
+    return text;
 }
 
 constexpr const char* kQso =
@@ -53,20 +57,24 @@ TEST(AdifReader, MalformedInputNamesFileRecordAndField) {
     EXPECT_EQ(ErrorOf(" \r\n"), "log.adi: the file is empty");
     EXPECT_EQ(ErrorOf("header only <EOH>\n"), "log.adi: no QSO records (no <EOR> found)");
     EXPECT_EQ(ErrorOf(std::string(kQso) + "<CALL:4>DL1A<QSO_DATE:8>2026"),
-              "log.adi: record 2, field QSO_DATE: length 8 is longer than the rest of the file "
+              "log.adi: line 2, record 2 (DL1A), field QSO_DATE: length 8 is longer than the rest "
+              "of the file "
               "(4 bytes)");
     EXPECT_EQ(ErrorOf(std::string(kQso) + "<CALL:4>DL1A<QSO_DATE:8>20261207"),
-              "log.adi: record 2, field QSO_DATE: the record is truncated: no <EOR> follows it");
+              "log.adi: line 2, record 2 (DL1A), field QSO_DATE: the record is truncated: no <EOR> "
+              "follows it");
     EXPECT_EQ(ErrorOf("<CALL:x4>DL1A<EOR>"),
-              "log.adi: record 1, field CALL: length \"x4\" is not a number");
+              "log.adi: line 1, record 1, field CALL: length \"x4\" is not a number");
     EXPECT_EQ(ErrorOf("<CALL:>DL1A<EOR>"),
-              "log.adi: record 1, field CALL: length \"\" is not a number");
+              "log.adi: line 1, record 1, field CALL: length \"\" is not a number");
     EXPECT_EQ(ErrorOf("<CALL:99999999999>DL1A<EOR>"),
-              "log.adi: record 1, field CALL: length \"99999999999\" is not a number");
+              "log.adi: line 1, record 1, field CALL: length \"99999999999\" is not a number");
     EXPECT_EQ(ErrorOf("<CALL:4>DL1A<EOR><CALL:4"),
-              "log.adi: record 2: tag \"<CALL:4\" is never closed by '>'");
-    EXPECT_EQ(ErrorOf("<CALL>DL1A<EOR>"), "log.adi: record 1, field CALL: the tag has no length");
-    EXPECT_EQ(ErrorOf("<:4>DL1A<EOR>"), "log.adi: record 1: a tag without a field name");
+              "log.adi: line 1, record 1 (DL1A), field QSO_DATE: missing\n"
+              "log.adi: line 1, record 2: tag \"<CALL:4\" is never closed by '>'");
+    EXPECT_EQ(ErrorOf("<CALL>DL1A<EOR>"),
+              "log.adi: line 1, record 1, field CALL: the tag has no length");
+    EXPECT_EQ(ErrorOf("<:4>DL1A<EOR>"), "log.adi: line 1, record 1: a tag without a field name");
 }
 
 TEST(AdifConversion, MapsFieldsAsTheHostPassesThem) {
@@ -74,7 +82,7 @@ TEST(AdifConversion, MapsFieldsAsTheHostPassesThem) {
                               "<call:4>DL1A<qso_date:8>20261207<time_on:6>180530<freq:7>3.58012"
                               "<mode:5>psk31<stx:1>2<srx:2>17<operator:5>YO8SR<APP_X_Y:3>abc<eor>";
     const LogReadResult log = ConvertAdifRecords(ParseAdif(bytes, "log.adi"), "log.adi");
-    ASSERT_FALSE(log.error) << log.error->Format();
+    ASSERT_FALSE(log.errors.Any()) << log.errors.listed[0].Format();
     ASSERT_EQ(log.qsos.size(), 2u);
     const LogQso& first = log.qsos[0];
     EXPECT_EQ(first.call, "YO3ABC");
@@ -129,20 +137,50 @@ TEST(AdifConversion, FrequenciesInMegahertz) {
 TEST(AdifConversion, BadFieldsAreNamed) {
     const auto error = [](const std::string& record) { return ErrorOf(record + "<EOR>"); };
     EXPECT_EQ(error("<QSO_DATE:8>20261207<TIME_ON:4>1805"),
-              "log.adi: record 1, field CALL: missing");
-    EXPECT_EQ(error("<CALL:4>DL1A<TIME_ON:4>1805"), "log.adi: record 1, field QSO_DATE: missing");
-    EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20260231<TIME_ON:4>1805"),
-              "log.adi: record 1, field QSO_DATE: \"20260231\" is not a YYYYMMDD date");
+              "log.adi: line 1, record 1, field CALL: missing");
+    EXPECT_EQ(error("<CALL:4>DL1A<TIME_ON:4>1805"),
+              "log.adi: line 1, record 1 (DL1A), field QSO_DATE: missing");
+    EXPECT_EQ(
+        error("<CALL:4>DL1A<QSO_DATE:8>20260231<TIME_ON:4>1805"),
+        "log.adi: line 1, record 1 (DL1A), field QSO_DATE: \"20260231\" is not a YYYYMMDD date");
     EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:10>2026-12-07<TIME_ON:4>1805"),
-              "log.adi: record 1, field QSO_DATE: \"2026-12-07\" is not a YYYYMMDD date");
+              "log.adi: line 1, record 1 (DL1A), field QSO_DATE: \"2026-12-07\" is not a YYYYMMDD "
+              "date");
     EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>2460"),
-              "log.adi: record 1, field TIME_ON: \"2460\" is not HHMM or HHMMSS");
+              "log.adi: line 1, record 1 (DL1A), field TIME_ON: \"2460\" is not HHMM or HHMMSS");
     EXPECT_EQ(error("<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>1805<FREQ:4>3.5a"),
-              "log.adi: record 1, field FREQ: \"3.5a\" is not a frequency in MHz");
+              "log.adi: line 1, record 1 (DL1A), field FREQ: \"3.5a\" is not a frequency in MHz");
     EXPECT_EQ(error("<CALL:5>D\xC3\xBC"
                     "1A<QSO_DATE:8>20261207<TIME_ON:4>1805"),
-              "log.adi: record 1, field CALL: \"D??1A\" is not a call sign (blank or non-ASCII "
-              "byte)");
+              "log.adi: line 1, record 1 (D??1A), field CALL: \"D??1A\" is not a call sign (blank "
+              "or non-ASCII byte)");
+}
+
+TEST(AdifConversion, EveryBadRecordOfALogInOnePass) {
+    std::string log = "<EOH>\n";
+    for (int i = 0; i < 25; ++i) {
+        log += "<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>" +
+               std::string(i % 5 == 0 ? "2400" : "1805") + "<EOR>\n";
+    }
+    log += "<CALL:4>OE1B<QSO_DATE:8>20261232<TIME_ON:4>1805<EOR>\n<CALL:4>OE1C<EOR";
+    const LogReadResult read = ReadAdifLog(log, "log.adi");
+    EXPECT_TRUE(read.qsos.empty());
+    ASSERT_EQ(read.errors.total, 7u);
+    EXPECT_EQ(read.errors.listed[1].Format(),
+              "log.adi: line 7, record 6 (DL1A), field TIME_ON: \"2400\" is not HHMM or HHMMSS");
+    EXPECT_EQ(read.errors.listed[5].Format(),
+              "log.adi: line 27, record 26 (OE1B), field QSO_DATE: \"20261232\" is not a YYYYMMDD "
+              "date");
+    // The broken tag ends the scan; what came before it is all listed.
+    EXPECT_EQ(read.errors.listed[6].Format(),
+              "log.adi: line 28, record 27 (OE1C): tag \"<EOR\" is never closed by '>'");
+    std::string many;
+    for (int i = 0; i < 30; ++i) {
+        many += "<CALL:4>DL1A<EOR>\n";
+    }
+    const LogReadResult manyErrors = ReadAdifLog(many, "log.adi");
+    EXPECT_EQ(manyErrors.errors.total, 30u);
+    EXPECT_EQ(manyErrors.errors.listed.size(), kListedInputErrors);
 }
 
 TEST(AutomationDate, CalendarRoundTripAndStrictParsing) {

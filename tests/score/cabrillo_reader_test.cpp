@@ -14,7 +14,7 @@ TEST(CabrilloReader, ReadsQsoLinesAndTheOwnCall) {
         "END-OF-LOG:\r\n";
     ASSERT_TRUE(LooksLikeCabrillo(log));
     const LogReadResult read = ParseCabrillo(log, "log.cbr");
-    ASSERT_FALSE(read.error) << read.error->Format();
+    ASSERT_FALSE(read.errors.Any()) << read.errors.listed[0].Format();
     EXPECT_EQ(read.ownCall, "YO8SRN");
     ASSERT_EQ(read.qsos.size(), 4u);
     const LogQso& first = read.qsos[0];
@@ -44,7 +44,7 @@ TEST(CabrilloReader, ReadsQsoLinesAndTheOwnCall) {
 TEST(CabrilloReader, MalformedLogsNameLineAndField) {
     const auto error = [](const std::string& text) {
         const LogReadResult read = ParseCabrillo(text, "log.cbr");
-        return read.error ? read.error->Format() : std::string();
+        return read.errors.Any() ? read.errors.listed[0].Format() : std::string();
     };
     EXPECT_EQ(error("START-OF-LOG: 3.0\nCALLSIGN: YO8SRN\nEND-OF-LOG:\n"),
               "log.cbr: no QSO: lines in this Cabrillo log");
@@ -53,13 +53,13 @@ TEST(CabrilloReader, MalformedLogsNameLineAndField) {
               "log.cbr: line 2: a QSO line needs frequency, mode, date, time and the sent and "
               "received call and exchange (7 fields found)");
     EXPECT_EQ(error("QSO: 3580 RY 2026-13-07 1805 YO8SRN 599 001 DL1A 599 002\n"),
-              "log.cbr: line 1, field date: \"2026-13-07\" is not a YYYY-MM-DD date");
+              "log.cbr: line 1 (DL1A), field date: \"2026-13-07\" is not a YYYY-MM-DD date");
     EXPECT_EQ(error("QSO: 3580 RY 2026-12-07 18:05 YO8SRN 599 001 DL1A 599 002\n"),
-              "log.cbr: line 1, field time: \"18:05\" is not an HHMM time");
+              "log.cbr: line 1 (DL1A), field time: \"18:05\" is not an HHMM time");
     EXPECT_EQ(error("QSO: 3.5 RY 2026-12-07 1805 YO8SRN 599 001 DL1A 599 002\n"),
-              "log.cbr: line 1, field frequency: \"3.5\" is not a frequency in kHz");
+              "log.cbr: line 1 (DL1A), field frequency: \"3.5\" is not a frequency in kHz");
     EXPECT_EQ(error("QSO: 3580 RY 2026-12-07 1805 YO8SRN 599 001 D\xC3\xBC"
                     "1A 599 002\n"),
-              "log.cbr: line 1, field call: \"D??1A\" is not a call sign (non-ASCII byte)");
+              "log.cbr: line 1 (D??1A), field call: \"D??1A\" is not a call sign (non-ASCII byte)");
     EXPECT_FALSE(LooksLikeCabrillo("<CALL:4>DL1A<EOR>"));
 }

@@ -11,6 +11,7 @@
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
 #include "host/common/plugin_feed.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -67,33 +68,23 @@ class LoggerExport : public ::testing::Test {
         ASSERT_TRUE(m_plugin.Load(STATS_PLUGIN_PATH, &error)) << error;
         std::optional<InputError> ctyError;
         m_cty = CtyDatabase::Parse(kCty, "cty.dat", &ctyError);
-        m_previous = fs::current_path();
-        m_root =
-            fs::temp_directory_path() /
-            ("sarnet-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::create_directories(m_root);
-    }
-    void TearDown() override {
-        fs::current_path(m_previous);
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
     }
 
     Scored Score(const std::string& adif, const std::string& folder) {
-        const fs::path work = m_root / folder;
+        const fs::path work = m_scratch.Path() / folder;
         fs::create_directories(work);
         fs::current_path(work);
         LogReadResult log = ParseLog(adif, folder + ".adi");
-        EXPECT_FALSE(log.error) << log.error->Format();
+        EXPECT_FALSE(log.errors.Any());
         AssignPrefixes(m_cty, &log.qsos);
         Scored scored;
         scored.notes = NormaliseLog(&log.qsos, "NT");
-        ContestStart start;
+        RunStart start;
         start.hostDirectory = work.string() + "/";
         start.ownCall = "YO8SRN";
         start.ownExchangeSuffix = "NT";
         start.contestDays = 46363.0;
-        StartContest(m_plugin, start);
+        StartRun(m_plugin, start);
         for (const LogQso& qso : log.qsos) {
             FeedQso(m_plugin, qso, start.ownCall);
         }
@@ -103,10 +94,9 @@ class LoggerExport : public ::testing::Test {
         return scored;
     }
 
+    ScratchFolder m_scratch;
     StatsPlugin m_plugin;
     CtyDatabase m_cty;
-    fs::path m_previous;
-    fs::path m_root;
 };
 
 }  // namespace
@@ -140,13 +130,15 @@ TEST_F(LoggerExport, ScoresExactlyAsTheTidyLog) {
     EXPECT_EQ(got.summary, expected.summary);
     EXPECT_EQ(got.report, expected.report);
     EXPECT_NE(expected.summary.find("Dupe\t 3"), std::string::npos) << expected.summary;
-    EXPECT_EQ(got.notes, (std::vector<std::string>{
-                             "1 QSO has no frequency: each is logged at the lower edge of its "
-                             "band (3500 kHz on 80m)",
-                             "2 FREQ values in kHz read as such (ADIF gives FREQ in MHz)",
-                             "3 sent exchanges already end with \"NT\": the suffix is not added "
-                             "twice",
-                             "the log is not in time order: its QSOs are fed oldest first"}));
+    EXPECT_EQ(got.notes,
+              (std::vector<std::string>{
+                  "1 QSO has no frequency: each is logged at the lower edge of its "
+                  "band (3500 kHz on 80m)",
+                  "2 FREQ values in kHz read as such (ADIF gives FREQ in MHz)",
+                  "3 sent exchanges already end with \"NT\": the suffix is not added "
+                  "twice",
+                  "the log is not in time order (7 QSOs follow a later one): the QSOs are fed "
+                  "oldest first"}));
 }
 
 TEST(LogNormaliser, LeavesWhatCannotBeReadAsKilohertzOrASuffix) {

@@ -1,8 +1,12 @@
 // Reading the plug-in's summary in both layouts, and the standalone report page.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "host/score/report_charts.h"
 #include "host/score/report_page.h"
 #include "host/common/summary_reader.h"
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -73,32 +77,60 @@ TEST(SummaryReader, NoSummaryWithoutTotal) {
     EXPECT_FALSE(ReadSummary("Total\t 1\t 2\r\n"));
 }
 
-TEST(ReportPage, StandalonePageWithTableAndChart) {
-    const auto figures = ReadSummary(kTextSummary);
-    ASSERT_TRUE(figures);
-    const std::vector<HourTally> hours = {
-        {"2026-12-07 18:00", 10, 14}, {"2026-12-07 19:00", 0, 0}, {"2026-12-07 20:00", 5, 6}};
-    const std::string page = BuildReportPage(*figures, hours);
+TEST(ReportPage, StandalonePageWithEveryPart) {
+    ReportPageInput input;
+    input.summary = *ReadSummary(kTextSummary);
+    input.logName = "yo8srn.adi";
+    // Two hours of 10-minute samples: an hourly chart, a 10-minute one and the score.
+    input.rates.periodDays = 1.0 / 144;
+    for (int i = 0; i < 12; ++i) {
+        input.rates.samples.push_back({46363.75 + i / 144.0, i, 2 * i, 10 * i});
+    }
+    input.countyCodes = {"AB", "BV", "CJ"};
+    input.worked.countyQsos = {{"BV", 3}, {"CJ", 1}};
+    input.worked.prefixes = {{"YO", "Romania", 4}, {"DL", "Fed. Rep. of Germany", 2}};
+    input.rejected = {{"3580", "BPSK31", "2026-12-07 1805", "DL1ABC", "005", "duplicate"}};
+    input.notes = {"the log is not in time order"};
+    const std::string page = BuildReportPage(input);
     EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(page.find("<tr><th>80m</th><td>15</td><td>20</td><td>4</td><td>4</td></tr>"),
-              std::string::npos);
-    EXPECT_NE(page.find("= <b>160</b>"), std::string::npos);
-    EXPECT_NE(page.find("<svg"), std::string::npos);
-    EXPECT_NE(page.find("<title>2026-12-07 18:00: 10 QSOs, 14 points</title>"), std::string::npos);
-    // The tallest bar (14 points) fills the plot; an empty hour draws zero-height bars.
-    EXPECT_NE(page.find("height=\"200.0\""), std::string::npos);
-    EXPECT_NE(page.find("height=\"0.0\""), std::string::npos);
+    EXPECT_THAT(page, HasSubstr("<tr><th>80m</th><td>15</td><td>20</td><td>4</td><td>4</td></tr>"));
+    EXPECT_THAT(page, HasSubstr("= <b>160</b>"));
+    EXPECT_THAT(page, HasSubstr("<li>the log is not in time order</li>"));
+    EXPECT_THAT(page, HasSubstr("<h2>QSOs and points per hour</h2>"));
+    EXPECT_THAT(page, HasSubstr("<h2>QSOs and points per 10 minutes</h2>"));
+    EXPECT_THAT(page, HasSubstr("<h2>Score over time</h2>"));
+    EXPECT_THAT(page, HasSubstr("<title>2026-12-07 18:00-19:00 UTC: 15 QSOs, 30 points</title>"));
+    EXPECT_THAT(page, HasSubstr(">Time (UTC)</text>"));
+    EXPECT_THAT(page, HasSubstr("<h2>Counties: 2 of 3 worked</h2>"));
+    EXPECT_THAT(page, HasSubstr("<div class=\"county worked\"><b>BV</b><span>3</span></div>"));
+    EXPECT_THAT(page, HasSubstr("<div class=\"county\"><b>AB</b><span>&ndash;</span></div>"));
+    EXPECT_THAT(page, HasSubstr("<li><b>DL</b><span class=\"name\">Fed. Rep. of Germany</span>"
+                                "<span>2</span></li>"));
+    EXPECT_THAT(page, HasSubstr("<tr><td>2026-12-07 18:05</td><td>DL1ABC</td><td>005</td>"
+                                "<td>duplicate</td></tr>"));
     // Nothing is fetched: no scripts, links or external sources.
     for (const char* fetch : {"<script", "src=", "href=", "@import", "url("}) {
         EXPECT_EQ(page.find(fetch), std::string::npos) << fetch;
     }
 }
 
-TEST(ReportPage, EscapesTextsFromTheLog) {
+TEST(ReportPage, LongLogsShowDatesAndEscapeTextsFromTheLog) {
     EXPECT_EQ(EscapeHtml("<b>&\"'\x01\xC3"), "&lt;b&gt;&amp;&quot;&#39;??");
-    SummaryFigures figures;
-    figures.contestant = "YO8<SRN>";
-    const std::string page = BuildReportPage(figures, {});
-    EXPECT_EQ(page.find("YO8<SRN>"), std::string::npos);
-    EXPECT_NE(page.find("No QSOs with a valid time."), std::string::npos);
+    ReportPageInput input;
+    input.summary.contestant = "YO8<SRN>";
+    input.rejected = {{"3580", "BPSK31", "2026-12-07 1805", "<X>", "1", "duplicate"}};
+    EXPECT_EQ(BuildReportPage(input).find("<X>"), std::string::npos);
+    EXPECT_THAT(BuildReportPage(input), HasSubstr("No QSOs to chart."));
+    // Two days in hours: one chart of hours with the dates under the times.
+    input.rates.periodDays = 1.0 / 24;
+    for (int i = 0; i < 30; ++i) {
+        input.rates.samples.push_back({46363.5 + i / 24.0, 1, 1, i});
+    }
+    const std::string page = BuildReportPage(input);
+    EXPECT_EQ(page.find("per 10 minutes"), std::string::npos);
+    EXPECT_THAT(page, HasSubstr(">2026-12-07</text>"));
+    EXPECT_THAT(page, HasSubstr(">2026-12-08</text>"));
+    // Charts that would not show what the plug-in counted are left out.
+    input.ratesAgree = false;
+    EXPECT_EQ(BuildReportPage(input).find("<svg"), std::string::npos);
 }

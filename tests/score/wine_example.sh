@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # sarnet-score.exe with Stats.dll next to it, under Wine: the example's summary must equal
-# the expected one byte for byte (the program writes CR LF as the plug-in returns them).
+# the expected one byte for byte, with the CR LF line ends of Windows and a final one.
 # Usage: wine_example.sh WINE_RUN PREFIX_DIR PROGRAM SOURCE_DIR
 set -euo pipefail
 wine_run=$1 prefix=$2 program=$3 src=$4
@@ -9,8 +9,9 @@ trap 'rm -rf "$work"' EXIT
 "$wine_run" "$prefix" "$program" --suffix NT --workdir "$work" --report "$work/page.html" \
   "$src/examples/sarnet-example.adi" >"$work/summary.txt" 2>"$work/notes.txt" || {
   cat "$work/notes.txt"; exit 1; }
-if ! cmp "$work/summary.txt" "$src/examples/sarnet-example.expected.txt"; then
-  diff <(tr -d '\r' <"$src/examples/sarnet-example.expected.txt") <(tr -d '\r' <"$work/summary.txt") || true
+{ cat "$src/examples/sarnet-example.expected.txt"; printf '\r\n'; } >"$work/expected.txt"
+if ! cmp "$work/summary.txt" "$work/expected.txt"; then
+  diff <(tr -d '\r' <"$work/expected.txt") <(tr -d '\r' <"$work/summary.txt") || true
   exit 1
 fi
 [ -s "$work/BadQSO_StatsSarnet_06_12_2026.txt" ]

@@ -1,0 +1,123 @@
+// The plug-in reports no failure of its own files, so the host looks at them itself.
+#include "host/score/output_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "host/common/automation_date.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kProbeName = ".sarnet-score-write-test";
+
+// Opens for appending, which changes nothing in a file that stands; the reason when it fails.
+std::optional<std::string> AppendProblem(const fs::path& file) {
+    std::FILE* opened = std::fopen(file.string().c_str(), "ab");
+    if (opened == nullptr) {
+        return std::string(std::strerror(errno));
+    }
+    std::fclose(opened);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> WorkFolderProblem(const fs::path& folder) {
+    std::error_code error;
+    if (!fs::exists(folder, error)) {
+        return "the work folder " + folder.string() + " does not exist";
+    }
+    if (!fs::is_directory(folder, error)) {
+        return "the work folder " + folder.string() + " is not a folder";
+    }
+    const fs::path probe = folder / kProbeName;
+    if (const auto problem = AppendProblem(probe)) {
+        return "the work folder " + folder.string() + " is not writable: " + *problem;
+    }
+    fs::remove(probe, error);
+    const fs::path plugins = folder / "Plugins";
+    if (fs::exists(plugins, error) && !fs::is_directory(plugins, error)) {
+        return plugins.string() +
+               " is not a folder: the plug-in keeps its settings in Plugins/Sarnet.ini";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> UnwrittenReason(const fs::path& file) {
+    std::error_code error;
+    if (fs::is_directory(file, error)) {
+        return "a folder stands at its name";
+    }
+    if (!fs::exists(file, error)) {
+        if (const auto problem = AppendProblem(file)) {
+            return "the plug-in could not create it: " + *problem;
+        }
+        fs::remove(file, error);
+        return "the plug-in did not create it";
+    }
+    if (const auto problem = AppendProblem(file)) {
+        return "it cannot be written: " + *problem;
+    }
+    return std::nullopt;
+}
+
+bool WriteFileAtomically(const fs::path& path, const std::string& content, std::string* reason) {
+    fs::path temporary = path;
+    temporary += ".tmp";
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        *reason = "a folder stands at its name";
+        return false;
+    }
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    if (file == nullptr) {
+        *reason = std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        *reason = std::strerror(written ? errno : writeErrno);
+        fs::remove(temporary, error);
+        return false;
+    }
+#ifdef _WIN32
+    const bool renamed = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    const std::string renameReason = "Windows error " + std::to_string(GetLastError());
+#else
+    const bool renamed = std::rename(temporary.c_str(), path.c_str()) == 0;
+    const std::string renameReason = std::strerror(errno);
+#endif
+    if (!renamed) {
+        *reason = renameReason;
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+std::string RejectedReportName(double contestDays) {
+    const CalendarTime date = FromAutomationDate(contestDays);
+    char name[64];
+    std::snprintf(name, sizeof name, "BadQSO_StatsSarnet_%02d_%02d_%04d.txt", date.day, date.month,
+                  date.year);
+    return name;
+}
+
+std::string CabrilloFileName(const std::string& ownCall) {
+    std::string name = ownCall;
+    for (char& c : name) {
+        if (c == '/' || c == '\\') {
+            c = '_';
+        }
+    }
+    return name + ".cbr";
+}

@@ -1,0 +1,146 @@
+// A report line is "QSO: " [" "] kHz "  " mode "  " date time "  " own call "  " RST sent
+// "  " exchange sent "  " call "  " RST received "  " exchange received, then the finding's
+// tail. The fields are parted by two blanks; the readers have trimmed every field, so a
+// field holds no blank at either end.
+#include "host/score/rejected_report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <unordered_map>
+
+#include "host/common/automation_date.h"
+
+namespace {
+
+struct Tail {
+    const char* text;
+    const char* reason;
+};
+
+constexpr Tail kTails[] = {{"   WRONG BAND !!!", "wrong band"},
+                           {"   WRONG MODE !!!", "wrong mode"},
+                           {"   NO NUMBER !!!", "no number"},
+                           {"   DUPE !!!", "duplicate"}};
+constexpr std::string_view kCountyTail = "  YO County Code not acceptable !!!";
+constexpr std::string_view kSeparator = "  ";
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// The next field up to two blanks; the rest stays in *text.
+std::string_view NextField(std::string_view* text) {
+    const std::size_t separator = text->find(kSeparator);
+    const std::string_view field = text->substr(0, separator);
+    text->remove_prefix(separator == std::string_view::npos ? text->size()
+                                                            : separator + kSeparator.size());
+    return field;
+}
+
+bool ReadLine(std::string_view line, RejectedQso* finding) {
+    if (line.substr(0, 5) != "QSO: ") {
+        return false;
+    }
+    line.remove_prefix(5);
+    bool tailFound = false;
+    for (const Tail& tail : kTails) {
+        if (EndsWith(line, tail.text)) {
+            line.remove_suffix(std::string_view(tail.text).size());
+            finding->reason = tail.reason;
+            tailFound = true;
+            break;
+        }
+    }
+    if (!tailFound) {
+        if (!EndsWith(line, kCountyTail)) {
+            return false;
+        }
+        line.remove_suffix(kCountyTail.size());
+        // The derived county text (at most two characters) stands after the last separator.
+        const std::size_t separator = line.rfind(kSeparator);
+        if (separator == std::string_view::npos) {
+            return false;
+        }
+        finding->reason = "county code not acceptable (" +
+                          std::string(line.substr(separator + kSeparator.size())) + ")";
+        line = line.substr(0, separator);
+    }
+    if (!line.empty() && line.front() == ' ') {
+        line.remove_prefix(1);  // the blank that pads frequencies under 10 000 kHz
+    }
+    finding->kilohertz = std::string(NextField(&line));
+    finding->mode = std::string(NextField(&line));
+    finding->time = std::string(NextField(&line));
+    NextField(&line);  // own call
+    NextField(&line);  // RST sent
+    NextField(&line);  // exchange sent
+    finding->call = std::string(NextField(&line));
+    NextField(&line);  // RST received
+    finding->exchange = std::string(line);
+    return true;
+}
+
+}  // namespace
+
+std::vector<RejectedQso> ReadRejectedReport(std::string_view text) {
+    std::vector<RejectedQso> findings;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        RejectedQso finding;
+        if (ReadLine(line, &finding)) {
+            findings.push_back(std::move(finding));
+        }
+    }
+    return findings;
+}
+
+std::string ReportTime(double days) {
+    const double seconds = std::round(days * 86400.0);
+    const double day = std::floor(seconds / 86400.0);
+    const CalendarTime date = FromAutomationDate(day);
+    const long secondOfDay = static_cast<long>(seconds - day * 86400.0);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld%02ld", date.year, date.month, date.day,
+                  secondOfDay / 3600, secondOfDay / 60 % 60);
+    return text;
+}
+
+std::vector<bool> MatchRejected(const std::vector<LogQso>& qsos,
+                                const std::vector<RejectedQso>& findings) {
+    // The QSOs of each call, in feed order: a finding only looks at its own call's QSOs.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byCall;
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        byCall[qsos[i].call].push_back(i);
+    }
+    std::vector<bool> rejected(qsos.size(), false);
+    std::size_t from = 0;
+    for (const RejectedQso& finding : findings) {
+        const auto found = byCall.find(finding.call);
+        if (found == byCall.end()) {
+            continue;
+        }
+        const std::vector<std::size_t>& indices = found->second;
+        for (auto it = std::lower_bound(indices.begin(), indices.end(), from); it != indices.end();
+             ++it) {
+            const LogQso& qso = qsos[*it];
+            if (qso.exchRcvd == finding.exchange && qso.mode == finding.mode &&
+                std::to_string(qso.frequencyHz / 1000) == finding.kilohertz &&
+                ReportTime(qso.days) == finding.time) {
+                rejected[*it] = true;
+                from = *it;
+                break;
+            }
+        }
+    }
+    return rejected;
+}
