@@ -32,6 +32,8 @@ struct Parser {
 
     Parser() {
         app.footer(kFooter);
+        // Paths such as /home/op/log.adi are log files, not Windows-style options.
+        app.allow_windows_style_options(false);
         app.set_version_flag("--version", kVersion, "Print the version and exit");
         app.add_option("LOGFILE", options.logFile, "The log to score; - reads standard input");
         app.add_option("--call", options.ownCall,

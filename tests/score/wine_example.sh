@@ -16,12 +16,12 @@ if ! cmp "$work/summary.txt" "$work/expected.txt"; then
 fi
 [ -s "$work/BadQSO_StatsSarnet_06_12_2026.txt" ]
 grep -q '<svg' "$work/page.html"
-# A malformed log: status 2 and one line naming record and field.
+# A malformed log: status 2 and the error with its line, record, call and field.
 printf '<CALL:4>DL1A<QSO_DATE:8>2026' >"$work/bad.adi"
 set +e
 "$wine_run" "$prefix" "$program" "$work/bad.adi" >/dev/null 2>"$work/error.txt"
 status=$?
 set -e
 [ "$status" = 2 ] || { echo "bad log: status $status"; cat "$work/error.txt"; exit 1; }
-grep -q 'record 1, field QSO_DATE' "$work/error.txt"
+grep -q 'line 1, record 1 (DL1A), field QSO_DATE' "$work/error.txt"
 echo "example scored under Wine as expected"
