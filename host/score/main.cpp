@@ -17,6 +17,7 @@
 #include "host/common/log_normalizer.h"
 #include "host/common/plugin_loader.h"
 #include "host/common/summary_reader.h"
+#include "host/common/text_util.h"
 #include "host/score/call_answers.h"
 #include "host/score/log_warnings.h"
 #include "host/score/options.h"
@@ -35,6 +36,8 @@ namespace fs = std::filesystem;
 constexpr int kExitUsage = 1;
 constexpr int kExitInput = 2;
 constexpr int kExitRun = 3;
+
+constexpr const char* kCallCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/";
 
 void Note(const std::string& message) {
     std::cerr << "sarnet-score: " << message << '\n';
@@ -141,6 +144,12 @@ int Run(const ScoreOptions& options) {
         return Fail(kExitUsage,
                     "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
                     "CALLSIGN:): give --call");
+    }
+    // The plug-in names its Cabrillo log after the own call.
+    if (ownCall.find_first_not_of(kCallCharacters) != std::string::npos) {
+        return Fail(
+            options.ownCall.empty() ? kExitInput : kExitUsage,
+            "the own call " + Printable(ownCall) + " is not a call sign (letters, digits and /)");
     }
     std::optional<double> givenDate;
     if (!options.contestDate.empty()) {

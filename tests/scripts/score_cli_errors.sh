@@ -64,6 +64,7 @@ expect 2 "bad-cty.dat" --cty "$work/bad-cty.dat" "$example"
 
 # Usage errors: status 1.
 expect 1 "give --call" "$work/nocall.adi"
+expect 1 "the own call C:\\X is not a call sign" --call 'c:\x' "$example"
 expect 1 "no log file given"
 expect 1 "--frobnicate" --frobnicate "$example"
 expect 1 "06.12.2026 is not a YYYY-MM-DD date" --date 06.12.2026 "$example"
