@@ -49,19 +49,22 @@ std::vector<int> EstimateClockOffsets(const ContestIndex& index) {
     constexpr std::int64_t kWide = kWideWindowMinutes;
     for (const auto& [key, ids] : index.Groups()) {
         const std::uint32_t other = index.LogOfCall(key.call);
-        if (ids.size() != 1 || other == ContestIndex::kNoLog || other <= key.log) {
+        if (ids.size() > kMostRepeats || other == ContestIndex::kNoLog || other <= key.log) {
             continue;
         }
         const std::vector<std::uint32_t>& back =
             index.Group(other, index.OwnCall(key.log), key.bandMode);
-        if (back.size() != 1) {
+        if (back.size() != ids.size()) {
             continue;
         }
-        const std::int64_t difference =
-            Minute(qsos[ids[0]].seconds) - Minute(qsos[back[0]].seconds);
-        if (std::llabs(difference) <= kWide) {
-            pairs[key.log].push_back({other, difference});
-            pairs[other].push_back({key.log, -difference});
+        // Both logged the same number of QSOs with each other: the first with the first.
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            const std::int64_t difference =
+                Minute(qsos[ids[i]].seconds) - Minute(qsos[back[i]].seconds);
+            if (std::llabs(difference) <= kWide) {
+                pairs[key.log].push_back({other, difference});
+                pairs[other].push_back({key.log, -difference});
+            }
         }
     }
     std::vector<int> offsets(index.LogCount(), 0);

@@ -1,6 +1,7 @@
 // Each log's clock offset, estimated from the QSOs it shares with other logs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,8 +9,9 @@
 
 // Logged minus true time in whole minutes, per log: negative for a clock that was slow.
 //
-// Only unambiguous pairs take part: A logged B once on a band and mode and B logged A once
-// there, within kWideWindowMinutes of each other. Each pair says offset(A) - offset(B) =
+// Only unambiguous pairs take part: A and B logged each other equally often on a band and
+// mode (once, or a few times: then the first with the first), within kWideWindowMinutes of
+// each other. Each pair says offset(A) - offset(B) =
 // minute(A) - minute(B), give or take the minute the operators took to log it. Starting
 // from all clocks right, every log takes the most frequent of what its pairs say given its
 // partners' current offsets (the one nearest their median among equals), until nothing
@@ -21,6 +23,8 @@ std::vector<int> EstimateClockOffsets(const ContestIndex& index);
 // Pairs this far apart are still taken as one QSO: a clock set to local time instead of
 // UTC is hours off.
 constexpr int kWideWindowMinutes = 12 * 60;
+// Stations that met more often than this on one band are left out.
+constexpr std::size_t kMostRepeats = 3;
 // A log needs this many pairs to be given an offset.
 constexpr int kMinimumPairs = 3;
 // Smaller medians are the minute rounding of the logs, not a wrong clock.
