@@ -6,7 +6,7 @@
 #include "host/check/call_similarity.h"
 #include "host/check/cross_check.h"
 #include "host/check/exchange_match.h"
-#include "host/score/automation_date.h"
+#include "host/common/automation_date.h"
 
 namespace {
 

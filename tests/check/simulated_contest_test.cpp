@@ -5,8 +5,8 @@
 #include <map>
 
 #include "host/check/cross_check.h"
-#include "host/score/log_input.h"
-#include "host/score/text_util.h"
+#include "host/common/log_input.h"
+#include "host/common/text_util.h"
 #include "tests/check/contest_simulator.h"
 
 namespace {
