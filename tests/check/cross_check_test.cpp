@@ -15,9 +15,9 @@ const double kDay = ToAutomationDate(CalendarTime{2026, 12, 6, 0, 0, 0});
 // "HH:MM" or "HH:MM:SS" on the contest day.
 double At(const std::string& time) {
     const int seconds = time.size() > 5 ? std::stoi(time.substr(6)) : 0;
-    return kDay + (std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(3, 2)) * 60 +
-                   seconds) /
-                      86400.0;
+    return kDay +
+           (std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(3, 2)) * 60 + seconds) /
+               86400.0;
 }
 
 struct Line {
@@ -148,8 +148,8 @@ TEST(CrossCheck, QsoEnteredTwiceKeepsTheVerdictOfItsFirstEntry) {
         Log("OK1XYZ", {{"16:20", "YO9AAA", "001", "002BV"}}),
     };
     const auto findings = CrossCheck(logs, Period());
-    EXPECT_EQ(Verdicts(findings[0]), (Texts{"OK", "OK same QSO as line 1", "BUSTED_CALL OK1XYZ",
-                                            "BUSTED_CALL OK1XYZ"}));
+    EXPECT_EQ(Verdicts(findings[0]),
+              (Texts{"OK", "OK same QSO as line 1", "BUSTED_CALL OK1XYZ", "BUSTED_CALL OK1XYZ"}));
 }
 
 TEST(CallSimilarity, OneCharacterOrAPortablePartApart) {
@@ -160,8 +160,8 @@ TEST(CallSimilarity, OneCharacterOrAPortablePartApart) {
     EXPECT_FALSE(DifferByOneCharacter("DL1ABC", "DL1ABC"));
     EXPECT_EQ(BaseCall("DL/YO9ABC/P"), "YO9ABC");
 
-    const std::vector<std::string> calls = {"DL1ABC", "DL1ABD", "YO9ABC/P", "DL1AB", "OK1XYZ",
-                                            std::string(300, 'A')};
+    const std::vector<std::string> calls = {"DL1ABC", "DL1ABD", "YO9ABC/P",
+                                            "DL1AB",  "OK1XYZ", std::string(300, 'A')};
     const NearCallIndex index(calls);
     EXPECT_EQ(index.Near("DL1ABC"), (std::vector<std::uint32_t>{1, 3}));
     EXPECT_EQ(index.Near("YO9ABC"), (std::vector<std::uint32_t>{2}));

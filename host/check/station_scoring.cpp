@@ -1,0 +1,117 @@
+// One scoring run: fresh folder, settings that keep the status window closed, ResetStats0,
+// AddData0 for each QSO, GetResult0, then the plug-in's report read back.
+#include "host/check/station_scoring.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr StatsDateTime kNullDate{0.0, 2};
+
+// Back to the folder the program was in, whatever happens in between.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const fs::path& folder, std::error_code* error) {
+        m_previous = fs::current_path(*error);
+        if (!*error) {
+            fs::current_path(folder, *error);
+        }
+    }
+    ~CurrentFolder() {
+        std::error_code ignored;
+        fs::current_path(m_previous, ignored);
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    fs::path m_previous;
+};
+
+// ResetStats0 opens the status window when the settings say it did not run last time;
+// "Start" at 1 tells it to stay closed, as in a logging program's Cabrillo run.
+bool WriteQuietSettings(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder / "Plugins", error);
+    std::ofstream file(folder / "Plugins" / "Sarnet.ini", std::ios::binary);
+    file << "[Settings]\r\nStart=1\r\n";
+    return !error && file.good();
+}
+
+std::vector<std::string> ReportLines(const fs::path& folder) {
+    std::vector<std::string> lines;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().filename().string().rfind("BadQSO_StatsSarnet_", 0) != 0) {
+            continue;
+        }
+        std::ifstream file(it->path(), std::ios::binary);
+        std::string line;
+        bool first = true;
+        while (std::getline(file, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            // The first line is the report's title.
+            if (!first && !line.empty()) {
+                lines.push_back(line);
+            }
+            first = false;
+        }
+    }
+    return lines;
+}
+
+// TEMPORARY: the feed as sarnet-score does it, until it is shared through host/common.
+void AddQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
+    const StatsDateTime time{qso.days, 0};
+    plugin.AddData0(ownCall.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
+                    qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
+                    qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
+                    qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
+                    qso.band.c_str(), "");
+}
+
+}  // namespace
+
+StationScorer::StationScorer(const StatsEntryPoints& plugin, fs::path workRoot, double contestDays)
+    : m_plugin(plugin), m_workRoot(std::move(workRoot)), m_contestDays(contestDays) {}
+
+StationScore StationScorer::Score(const std::string& ownCall, const std::vector<LogQso>& qsos) {
+    StationScore result;
+    const fs::path folder = m_workRoot / ("run" + std::to_string(++m_runs));
+    std::error_code error;
+    fs::remove_all(folder, error);
+    if (!fs::create_directories(folder, error) || !WriteQuietSettings(folder)) {
+        result.error = "cannot make the work folder " + folder.string();
+        return result;
+    }
+    {
+        CurrentFolder inside(folder, &error);
+        if (error) {
+            result.error = "cannot enter the work folder " + folder.string();
+        } else {
+            std::vector<LogQso> fed = qsos;
+            std::stable_sort(fed.begin(), fed.end(),
+                             [](const LogQso& a, const LogQso& b) { return a.days < b.days; });
+            std::string directory = folder.string();
+            directory += static_cast<char>(fs::path::preferred_separator);
+            const StatsDateTime date{m_contestDays, 0};
+            m_plugin.ResetStats0(directory.c_str(), 0, ownCall.c_str(), &date, &date, "", "", "",
+                                 "", "", "", "", "", "", "", 0, 0, 0, 0.0, 0.0, "", "", "");
+            for (const LogQso& qso : fed) {
+                AddQso(m_plugin, qso, ownCall);
+            }
+            const char* summary = m_plugin.GetResult0(&result.score);
+            result.summary = summary != nullptr ? summary : "";
+            result.findings = ReportLines(folder);
+        }
+    }
+    fs::remove_all(folder, error);
+    return result;
+}
