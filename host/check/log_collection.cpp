@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 #include "host/common/text_util.h"
 
 namespace {
@@ -55,12 +56,12 @@ std::string CallOfFileName(const std::string& file) {
 }
 
 std::string CallOfLog(const LogReadResult& read) {
-    if (!read.ownCall.empty()) {
-        return Upper(Trim(read.ownCall));
+    if (!NormaliseCall(read.ownCall).empty()) {
+        return NormaliseCall(read.ownCall);
     }
     for (const LogQso& qso : read.qsos) {
         if (!qso.ownCall.empty()) {
-            return Upper(Trim(qso.ownCall));
+            return qso.ownCall;
         }
     }
     return {};
@@ -92,6 +93,12 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
         *error = file + ": no QSO in this log";
         return false;
     }
+    // The same tidying the plug-in's feed gets, so that calls and exchanges compare as the
+    // plug-in will see them; the findings keep the order of the file.
+    log->notes = NormaliseLog(&read.qsos, "");
+    std::stable_sort(read.qsos.begin(), read.qsos.end(), [](const LogQso& a, const LogQso& b) {
+        return a.recordNumber < b.recordNumber;
+    });
     log->call = callFromName ? CallOfFileName(file) : CallOfLog(read);
     if (log->call.empty()) {
         *error = file +
@@ -105,9 +112,6 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
     }
     log->file = file;
     log->qsos = std::move(read.qsos);
-    for (LogQso& qso : log->qsos) {
-        qso.call = Upper(qso.call);
-    }
     return true;
 }
 

@@ -8,7 +8,7 @@
 #include "host/check/station_log.h"
 
 struct CollectedLogs {
-    std::vector<StationLog> logs;     // by call; worked calls upper-cased
+    std::vector<StationLog> logs;     // by call
     std::vector<std::string> errors;  // one line each, naming the file
 };
 

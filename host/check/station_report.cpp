@@ -7,9 +7,15 @@
 namespace {
 
 std::string QsoHeading(const LogQso& qso, const QsoFinding& finding) {
-    std::string text = "  line " + std::to_string(qso.recordNumber) + ", " +
-                       FormatUtcMinute(qso.days) + " " + qso.band + " " + qso.call + ": " +
-                       StatusName(finding.status);
+    std::string text =
+        "  line " + std::to_string(qso.recordNumber) + ", " + FormatUtcMinute(qso.days);
+    if (finding.correctionSeconds != 0) {
+        text += " (" +
+                FormatUtcMinute(qso.days + static_cast<double>(finding.correctionSeconds) / 86400.0)
+                    .substr(11) +
+                " corrected)";
+    }
+    text += " " + qso.band + " " + qso.call + ": " + StatusName(finding.status);
     if (!finding.detail.empty()) {
         text += finding.status == QsoStatus::BustedCall ? ", the station worked was " : ", ";
         text += finding.detail;
@@ -62,6 +68,9 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
             std::to_string(station.finalScore) + "\n";
     if (!station.scoringError.empty()) {
         text += "Not scored: " + station.scoringError + "\n";
+    }
+    for (const std::string& note : log.notes) {
+        text += "Note: " + note + "\n";
     }
 
     std::string removed;

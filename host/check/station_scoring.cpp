@@ -2,16 +2,16 @@
 // AddData0 for each QSO, GetResult0, then the plug-in's report read back.
 #include "host/check/station_scoring.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "host/common/log_normalizer.h"
+#include "host/common/plugin_feed.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr StatsDateTime kNullDate{0.0, 2};
 
 // Back to the folder the program was in, whatever happens in between.
 class CurrentFolder {
@@ -67,16 +67,6 @@ std::vector<std::string> ReportLines(const fs::path& folder) {
     return lines;
 }
 
-// TEMPORARY: the feed as sarnet-score does it, until it is shared through host/common.
-void AddQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::string& ownCall) {
-    const StatsDateTime time{qso.days, 0};
-    plugin.AddData0(ownCall.c_str(), qso.call.c_str(), &time, &kNullDate, &kNullDate, &kNullDate, 0,
-                    qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstRcvd.c_str(),
-                    qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
-                    qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
-                    qso.band.c_str(), "");
-}
-
 }  // namespace
 
 StationScorer::StationScorer(const StatsEntryPoints& plugin, fs::path workRoot, double contestDays)
@@ -97,15 +87,15 @@ StationScore StationScorer::Score(const std::string& ownCall, const std::vector<
             result.error = "cannot enter the work folder " + folder.string();
         } else {
             std::vector<LogQso> fed = qsos;
-            std::stable_sort(fed.begin(), fed.end(),
-                             [](const LogQso& a, const LogQso& b) { return a.days < b.days; });
-            std::string directory = folder.string();
-            directory += static_cast<char>(fs::path::preferred_separator);
-            const StatsDateTime date{m_contestDays, 0};
-            m_plugin.ResetStats0(directory.c_str(), 0, ownCall.c_str(), &date, &date, "", "", "",
-                                 "", "", "", "", "", "", "", 0, 0, 0, 0.0, 0.0, "", "", "");
+            NormaliseLog(&fed, "");
+            ContestStart start;
+            start.hostDirectory = folder.string();
+            start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
+            start.ownCall = ownCall;
+            start.contestDays = m_contestDays;
+            StartContest(m_plugin, start);
             for (const LogQso& qso : fed) {
-                AddQso(m_plugin, qso, ownCall);
+                FeedQso(m_plugin, qso, ownCall);
             }
             const char* summary = m_plugin.GetResult0(&result.score);
             result.summary = summary != nullptr ? summary : "";

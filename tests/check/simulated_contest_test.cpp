@@ -6,7 +6,7 @@
 
 #include "host/check/cross_check.h"
 #include "host/common/log_input.h"
-#include "host/common/text_util.h"
+#include "host/common/log_normalizer.h"
 #include "tests/check/contest_simulator.h"
 
 namespace {
@@ -19,9 +19,7 @@ std::vector<StationLog> ReadLogs(const SimulatedContest& contest) {
         StationLog log;
         log.call = file.call;
         log.file = file.fileName;
-        for (LogQso& qso : read.qsos) {
-            qso.call = Upper(qso.call);
-        }
+        NormaliseLog(&read.qsos, "");
         log.qsos = std::move(read.qsos);
         logs.push_back(std::move(log));
     }
