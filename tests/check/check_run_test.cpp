@@ -3,6 +3,8 @@
 // the same contest with hostile logs added beside it, which must change no one's result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 #include <sstream>
 
 #include "host/check/check_run.h"
+#include "host/check/log_collection.h"
 #include "host/check/station_scoring.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
@@ -180,4 +183,71 @@ TEST_F(CheckRunTest, UnseenSimulatedContestGetsEveryVerdictAndFinalScoreRight) {
     EXPECT_NE(Read(m_folder / "out" / "index.html")
                   .find("<td><b>" + std::to_string(previous) + "</b></td>"),
               std::string::npos);
+}
+
+TEST_F(CheckRunTest, HostileLogsChangeNoOtherStationsResult) {
+    SimulationSettings settings;
+    settings.seed = 4242;
+    settings.stations = 30;
+    const SimulatedContest contest = SimulateContest(settings);
+    for (const SimulatedLog& log : contest.logs) {
+        Write(m_folder / "logs" / log.fileName, log.text);
+    }
+    ASSERT_EQ(Run(Options(contest, "clean")), kExitChecked);
+
+    // The same logs, one of them written all in lower case, and beside them: a file larger
+    // than any log, a binary one, a malformed one, a second copy of a log, one without QSOs,
+    // one naming no station, and two logs of stations nobody worked, on another band and
+    // mode with a station nobody else worked, one of them called like a Windows device.
+    const SimulatedLog& first = contest.logs.front();
+    std::string lower = first.text;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    Write(m_folder / "logs" / first.fileName, lower);
+    Write(m_folder / "logs" / ("zz-copy-" + first.fileName), first.text);
+    {
+        std::ofstream(m_folder / "logs" / "huge.log").put('x');
+        fs::resize_file(m_folder / "logs" / "huge.log", kLargestLogBytes + 1);
+    }
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>(i * 7 % 256);
+    }
+    Write(m_folder / "logs" / "binary.adi", binary);
+    Write(m_folder / "logs" / "broken.cbr",
+          "START-OF-LOG: 3.0\nCALLSIGN: YO2BRK\nQSO: 3580 DG 2026-13-06 1600 YO2BRK 599 001BV "
+          "DL1ABC 599 001\n");
+    Write(m_folder / "logs" / "empty.adi", "no QSOs here <EOH>\n");
+    Write(m_folder / "logs" / "nocall.adi",
+          "<CALL:6>DL1ABC<QSO_DATE:8>20261206<TIME_ON:4>1700<BAND:3>80m<EOR>");
+    Write(m_folder / "logs" / "ZZ9ZZZ.log",
+          "START-OF-LOG: 3.0\nCALLSIGN: zz9zzz\nQSO: 14080 CW 2026-12-06 1700 ZZ9ZZZ 599 001 "
+          "ZZ1AAA 599 001\n");
+    Write(m_folder / "logs" / "com1.log",
+          "START-OF-LOG: 3.0\nCALLSIGN: COM1\nQSO: 14080 CW 2026-12-06 1701 COM1 599 001 "
+          "ZZ1AAA 599 002\n");
+    std::string errors;
+    ASSERT_EQ(Run(Options(contest, "hostile"), &errors), kExitLogsLeftOut);
+    for (const char* named :
+         {"huge.log: ", "binary.adi: ", "broken.cbr: line 3, field date", "empty.adi: no QSO",
+          "nocall.adi: the log names no station", "two logs"}) {
+        EXPECT_NE(errors.find(named), std::string::npos) << named << " in\n" << errors;
+    }
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 6) << errors;
+
+    const auto cleanResults = Rows(Read(m_folder / "clean" / "results.csv"), 1);
+    const auto hostileResults = Rows(Read(m_folder / "hostile" / "results.csv"), 1);
+    EXPECT_EQ(hostileResults.size(), cleanResults.size() + 2);
+    for (const auto& [call, row] : cleanResults) {
+        EXPECT_EQ(hostileResults.at(call), row) << call;
+    }
+    const auto cleanFindings = Rows(Read(m_folder / "clean" / "findings.csv"), 2);
+    const auto hostileFindings = Rows(Read(m_folder / "hostile" / "findings.csv"), 2);
+    for (const auto& [key, row] : cleanFindings) {
+        EXPECT_EQ(hostileFindings.at(key), row) << key;
+    }
+    EXPECT_NE(Read(m_folder / "hostile" / "ZZ9ZZZ.txt").find("WRONG BAND"), std::string::npos);
+    EXPECT_TRUE(fs::exists(m_folder / "hostile" / "_COM1.txt"));
+    EXPECT_FALSE(fs::exists(m_folder / "hostile" / ".sarnet-check-work"));
 }
