@@ -29,6 +29,8 @@ CheckOptionsResult ParseCheckOptions(const std::vector<std::string>& arguments) 
         "NO_LOG or OUT_OF_PERIOD; each log is scored through the Stats plug-in as submitted\n"
         "(claimed) and without the QSOs that cannot stand (final).",
         "sarnet-check");
+    // CLI11 takes "/name" for an option on Windows by default; here it is a path.
+    app.allow_windows_style_options(false);
     app.add_option("logs", options.inputs,
                    "Cabrillo or ADIF logs, one per station; a folder stands for every .log, "
                    ".cbr, .adi and .adif file in it")

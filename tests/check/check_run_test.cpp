@@ -224,7 +224,7 @@ TEST_F(CheckRunTest, HostileLogsChangeNoOtherStationsResult) {
     Write(m_folder / "logs" / "ZZ9ZZZ.log",
           "START-OF-LOG: 3.0\nCALLSIGN: zz9zzz\nQSO: 14080 CW 2026-12-06 1700 ZZ9ZZZ 599 001 "
           "ZZ1AAA 599 001\n");
-    Write(m_folder / "logs" / "com1.log",
+    Write(m_folder / "logs" / "station-com1.log",
           "START-OF-LOG: 3.0\nCALLSIGN: COM1\nQSO: 14080 CW 2026-12-06 1701 COM1 599 001 "
           "ZZ1AAA 599 002\n");
     std::string errors;

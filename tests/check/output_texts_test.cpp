@@ -36,9 +36,9 @@ TEST(CheckOptions, PeriodWindowAndHelp) {
         return ParseCheckOptions(arguments);
     };
     const CheckOptionsResult good = parse({"--start", "2026-12-06 16:00", "--end=2026-12-06 20:00",
-                                           "--window", "3", "--call-from-name", "a.log", "dir"});
+                                           "--window", "3", "--call-from-name", "a.log", "/logs"});
     ASSERT_EQ(good.exitCode, -1) << good.output;
-    EXPECT_EQ(good.options.inputs, (std::vector<std::string>{"a.log", "dir"}));
+    EXPECT_EQ(good.options.inputs, (std::vector<std::string>{"a.log", "/logs"}));
     EXPECT_NEAR(*good.options.endDays - *good.options.startDays, 4.0 / 24, 1e-9);
     EXPECT_EQ(good.options.windowMinutes, 3);
     EXPECT_TRUE(good.options.callFromName);

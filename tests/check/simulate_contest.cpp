@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     std::string outDir;
     CLI::App app("Writes a seeded simulated Sarnet Contest: the logs and the truth.",
                  "sarnet-simulate");
+    app.allow_windows_style_options(false);
     app.add_option("--seed", settings.seed)->capture_default_str();
     app.add_option("--stations", settings.stations)->capture_default_str();
     app.add_option("--qsos", settings.qsosPerStation, "QSOs per station on average")
