@@ -66,13 +66,13 @@ void ScoreStations(const StatsEntryPoints& plugin, const CtyDatabase& cty, const
         }
         result.claimedQsos = claimed.size();
         result.finalQsos = kept.size();
-        const StationScore claimedScore = scorer.Score(station.call, claimed);
-        const StationScore finalScore = scorer.Score(station.call, kept);
-        result.claimedScore = claimedScore.score;
-        result.finalScore = finalScore.score;
-        result.pluginSummary = finalScore.summary;
-        result.pluginFindings = finalScore.findings;
-        result.scoringError = !finalScore.error.empty() ? finalScore.error : claimedScore.error;
+        const StationScores scores = scorer.Score(station.call, claimed, kept);
+        result.claimedScore = scores.claimed.score;
+        result.finalScore = scores.final.score;
+        result.pluginSummary = scores.final.summary;
+        result.pluginFindings = scores.final.findings;
+        result.scoringError =
+            !scores.final.error.empty() ? scores.final.error : scores.claimed.error;
         results->stations.push_back(std::move(result));
     }
 }

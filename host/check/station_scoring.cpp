@@ -1,5 +1,5 @@
-// One scoring run: fresh folder, settings that keep the status window closed, ResetStats0,
-// AddData0 for each QSO, GetResult0, then the plug-in's report read back.
+// A scoring run: settings that keep the status window closed, ResetStats0, AddData0 for
+// each QSO, GetResult0, then the plug-in's report read back.
 #include "host/check/station_scoring.h"
 
 #include <fstream>
@@ -72,36 +72,47 @@ std::vector<std::string> ReportLines(const fs::path& folder) {
 StationScorer::StationScorer(const StatsEntryPoints& plugin, fs::path workRoot, double contestDays)
     : m_plugin(plugin), m_workRoot(std::move(workRoot)), m_contestDays(contestDays) {}
 
-StationScore StationScorer::Score(const std::string& ownCall, const std::vector<LogQso>& qsos) {
-    StationScore result;
-    const fs::path folder = m_workRoot / ("run" + std::to_string(++m_runs));
+StationScores StationScorer::Score(const std::string& ownCall, const std::vector<LogQso>& claimed,
+                                   const std::vector<LogQso>& kept) {
+    StationScores scores;
+    const fs::path folder = m_workRoot / ("station" + std::to_string(++m_stations));
     std::error_code error;
     fs::remove_all(folder, error);
-    if (!fs::create_directories(folder, error) || !WriteQuietSettings(folder)) {
-        result.error = "cannot make the work folder " + folder.string();
+    if (!fs::create_directories(folder, error)) {
+        scores.claimed.error = "cannot make the work folder " + folder.string();
+        scores.final.error = scores.claimed.error;
+        return scores;
+    }
+    scores.claimed = Run(folder, ownCall, claimed);
+    scores.final = Run(folder, ownCall, kept);
+    fs::remove_all(folder, error);
+    return scores;
+}
+
+// ResetStats0 empties the plug-in's report, so the second run's report holds only its own
+// findings.
+StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCall,
+                                const std::vector<LogQso>& qsos) {
+    StationScore result;
+    std::error_code error;
+    CurrentFolder inside(folder, &error);
+    if (error || !WriteQuietSettings(folder)) {
+        result.error = "cannot use the work folder " + folder.string();
         return result;
     }
-    {
-        CurrentFolder inside(folder, &error);
-        if (error) {
-            result.error = "cannot enter the work folder " + folder.string();
-        } else {
-            std::vector<LogQso> fed = qsos;
-            NormaliseLog(&fed, "");
-            ContestStart start;
-            start.hostDirectory = folder.string();
-            start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
-            start.ownCall = ownCall;
-            start.contestDays = m_contestDays;
-            StartContest(m_plugin, start);
-            for (const LogQso& qso : fed) {
-                FeedQso(m_plugin, qso, ownCall);
-            }
-            const char* summary = m_plugin.GetResult0(&result.score);
-            result.summary = summary != nullptr ? summary : "";
-            result.findings = ReportLines(folder);
-        }
+    std::vector<LogQso> fed = qsos;
+    NormaliseLog(&fed, "");
+    ContestStart start;
+    start.hostDirectory = folder.string();
+    start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
+    start.ownCall = ownCall;
+    start.contestDays = m_contestDays;
+    StartContest(m_plugin, start);
+    for (const LogQso& qso : fed) {
+        FeedQso(m_plugin, qso, ownCall);
     }
-    fs::remove_all(folder, error);
+    const char* summary = m_plugin.GetResult0(&result.score);
+    result.summary = summary != nullptr ? summary : "";
+    result.findings = ReportLines(folder);
     return result;
 }

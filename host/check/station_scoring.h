@@ -1,6 +1,6 @@
-// Scoring one station's log through the plug-in's entry points, in a fresh work folder of
-// its own each time: the plug-in writes its report and settings files in the current
-// folder.
+// Scoring one station's log through the plug-in's entry points, as submitted and as it
+// stands after the check, in a fresh work folder of the station's own: the plug-in writes
+// its report and settings files in the current folder.
 #pragma once
 
 #include <filesystem>
@@ -17,21 +17,30 @@ struct StationScore {
     std::string error;                  // set when the log could not be scored
 };
 
+struct StationScores {
+    StationScore claimed;
+    StationScore final;
+};
+
 class StationScorer {
   public:
-    // `workRoot` is a folder the scorer owns: each run gets a fresh folder under it, which
-    // is removed again afterwards. `contestDays` is the contest date given to the plug-in.
+    // `workRoot` is a folder the scorer owns: each station gets a fresh folder under it,
+    // which is removed again afterwards. `contestDays` is the contest date given to the
+    // plug-in.
     StationScorer(const StatsEntryPoints& plugin, std::filesystem::path workRoot,
                   double contestDays);
 
-    // Feeds `qsos` (the log's QSOs or a part of them, in file order) exactly as sarnet-score
-    // feeds a log, with the station's call, and reads the score, the summary and the
-    // report.
-    StationScore Score(const std::string& ownCall, const std::vector<LogQso>& qsos);
+    // Two contest runs, each fed exactly as sarnet-score feeds a log under the station's
+    // call: `claimed` (the whole log) and `kept` (what stands), in file order.
+    StationScores Score(const std::string& ownCall, const std::vector<LogQso>& claimed,
+                        const std::vector<LogQso>& kept);
 
   private:
+    StationScore Run(const std::filesystem::path& folder, const std::string& ownCall,
+                     const std::vector<LogQso>& qsos);
+
     const StatsEntryPoints& m_plugin;
     std::filesystem::path m_workRoot;
     double m_contestDays;
-    unsigned long m_runs = 0;
+    unsigned long m_stations = 0;
 };

@@ -167,7 +167,8 @@ TEST_F(CheckRunTest, UnseenSimulatedContestGetsEveryVerdictAndFinalScoreRight) {
             }
         }
         AssignPrefixes(cty, &kept);
-        EXPECT_EQ(row[4], std::to_string(scorer.Score(log.call, kept).score)) << log.call;
+        EXPECT_EQ(row[4], std::to_string(scorer.Score(log.call, kept, kept).final.score))
+            << log.call;
     }
     // Highest final score first.
     const std::string csv = Read(m_folder / "out" / "results.csv");
