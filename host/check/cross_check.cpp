@@ -22,7 +22,7 @@ enum class Role : std::uint8_t {
 };
 
 // A crowd of identical QSOs (a hostile log) must not make the search quadratic: only this
-// many neighbours on each side in time are tried.
+// many neighbours on each side in time are looked at.
 constexpr std::size_t kNeighbours = 8;
 
 class Checker {
@@ -60,34 +60,32 @@ class Checker {
         return std::llabs(Corrected(a) - Corrected(b));
     }
 
-    // Up to kNeighbours QSOs of a time-sorted group on each side of `id`'s time that
-    // satisfy `usable`, each within the window.
+    // The QSOs of a time-sorted group among the kNeighbours nearest in time to `id` on each
+    // side that lie within `reach` of it and satisfy `usable`.
     template <class Usable>
-    void Neighbours(const std::vector<std::uint32_t>& group, std::uint32_t id, Usable usable,
-                    std::vector<std::uint32_t>* out) const {
+    void Neighbours(const std::vector<std::uint32_t>& group, std::uint32_t id, std::int64_t reach,
+                    Usable usable, std::vector<std::uint32_t>* out) const {
         const std::int64_t time = Corrected(id);
         const auto split = std::lower_bound(
             group.begin(), group.end(), time,
             [&](std::uint32_t member, std::int64_t t) { return Corrected(member) < t; });
-        std::size_t taken = 0;
-        for (auto it = split; it != group.end() && taken < kNeighbours; ++it) {
-            if (Corrected(*it) - time > m_window) {
+        std::size_t seen = 0;
+        for (auto it = split; it != group.end() && seen < kNeighbours; ++it, ++seen) {
+            if (Corrected(*it) - time > reach) {
                 break;
             }
             if (usable(*it)) {
                 out->push_back(*it);
-                ++taken;
             }
         }
-        taken = 0;
-        for (auto it = split; it != group.begin() && taken < kNeighbours;) {
+        seen = 0;
+        for (auto it = split; it != group.begin() && seen < kNeighbours; ++seen) {
             --it;
-            if (time - Corrected(*it) > m_window) {
+            if (time - Corrected(*it) > reach) {
                 break;
             }
             if (usable(*it)) {
                 out->push_back(*it);
-                ++taken;
             }
         }
     }
@@ -113,7 +111,7 @@ class Checker {
             for (const std::uint32_t id : ids) {
                 near.clear();
                 Neighbours(
-                    back, id, [](std::uint32_t) { return true; }, &near);
+                    back, id, m_window, [](std::uint32_t) { return true; }, &near);
                 for (const std::uint32_t partner : near) {
                     candidates.emplace_back(Gap(id, partner), id, partner);
                 }
@@ -148,9 +146,11 @@ class Checker {
                     continue;
                 }
                 found.clear();
-                Neighbours(
-                    m_index.Group(station, m_index.OwnCall(qso.log), qso.bandMode), id,
-                    [&](std::uint32_t other) { return m_role[other] == Role::None; }, &found);
+                const auto unexplained = [&](std::uint32_t other) {
+                    return m_role[other] == Role::None;
+                };
+                Neighbours(m_index.Group(station, m_index.OwnCall(qso.log), qso.bandMode), id,
+                           m_window, unexplained, &found);
                 for (const std::uint32_t other : found) {
                     if (best == kNoIndex || Gap(id, other) < Gap(id, best)) {
                         best = other;
@@ -163,22 +163,29 @@ class Checker {
         }
     }
 
-    // A QSO entered twice: the second line finds its partner taken by the first.
+    // A QSO entered twice: the second line finds its partner taken by the first. The first
+    // lies within the window of that partner, so within twice the window of the second.
     void MatchRepeatedLines() {
         const std::vector<IndexedQso>& qsos = m_index.Qsos();
+        std::vector<std::uint32_t> twins;
         for (std::uint32_t id = 0; id < qsos.size(); ++id) {
             if (m_role[id] != Role::None) {
                 continue;
             }
             const IndexedQso& qso = qsos[id];
-            for (const std::uint32_t twin : m_index.Group(qso.log, qso.call, qso.bandMode)) {
-                if (twin != id && m_partner[twin] != kNoIndex && m_role[twin] != Role::Repeated &&
-                    Gap(id, m_partner[twin]) <= m_window) {
-                    m_role[id] = Role::Repeated;
-                    m_partner[id] = m_partner[twin];
-                    m_sameAs[id] = twin;
-                    break;
-                }
+            twins.clear();
+            Neighbours(
+                m_index.Group(qso.log, qso.call, qso.bandMode), id, 2 * m_window,
+                [&](std::uint32_t twin) {
+                    return twin != id && m_partner[twin] != kNoIndex &&
+                           m_role[twin] != Role::Repeated && Gap(id, m_partner[twin]) <= m_window;
+                },
+                &twins);
+            if (!twins.empty()) {
+                const auto first = std::min_element(twins.begin(), twins.end());
+                m_role[id] = Role::Repeated;
+                m_partner[id] = m_partner[*first];
+                m_sameAs[id] = *first;
             }
         }
     }
