@@ -8,11 +8,11 @@
 
 #include "host/check/csv_files.h"
 #include "host/check/log_collection.h"
-#include "host/check/output_file.h"
 #include "host/check/results_page.h"
 #include "host/check/safe_file_name.h"
 #include "host/check/station_report.h"
 #include "host/check/station_scoring.h"
+#include "host/common/atomic_file.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
 
@@ -80,9 +80,9 @@ void ScoreStations(const StatsEntryPoints& plugin, const CtyDatabase& cty, const
 bool WriteResults(const fs::path& outDir, const CheckResults& results, std::ostream& err) {
     bool ok = true;
     const auto write = [&](const fs::path& path, const std::string& content) {
-        std::string error;
-        if (!WriteFileReplacing(path, content, &error)) {
-            err << "sarnet-check: " << error << '\n';
+        std::string reason;
+        if (!WriteFileAtomically(path, content, &reason)) {
+            err << "sarnet-check: cannot write " << path.string() << ": " << reason << '\n';
             ok = false;
         }
     };
