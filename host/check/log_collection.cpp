@@ -85,8 +85,11 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
         return false;
     }
     LogReadResult read = ParseLog(bytes, file);
-    if (read.error) {
-        *error = read.error->Format();
+    if (read.errors.Any()) {
+        *error = read.errors.listed.front().Format();
+        if (read.errors.total > 1) {
+            *error += " (and " + std::to_string(read.errors.total - 1) + " more in this log)";
+        }
         return false;
     }
     if (read.qsos.empty()) {

@@ -102,12 +102,12 @@ StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCa
     }
     std::vector<LogQso> fed = qsos;
     NormaliseLog(&fed, "");
-    ContestStart start;
+    RunStart start;
     start.hostDirectory = folder.string();
     start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
     start.ownCall = ownCall;
     start.contestDays = m_contestDays;
-    StartContest(m_plugin, start);
+    StartRun(m_plugin, start);
     for (const LogQso& qso : fed) {
         FeedQso(m_plugin, qso, ownCall);
     }

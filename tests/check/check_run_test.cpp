@@ -231,8 +231,8 @@ TEST_F(CheckRunTest, HostileLogsChangeNoOtherStationsResult) {
     std::string errors;
     ASSERT_EQ(Run(Options(contest, "hostile"), &errors), kExitLogsLeftOut);
     for (const char* named :
-         {"huge.log: ", "binary.adi: ", "broken.cbr: line 3, field date", "empty.adi: no QSO",
-          "nocall.adi: the log names no station", "two logs"}) {
+         {"huge.log: ", "binary.adi: ", "broken.cbr: line 3 (DL1ABC), field date",
+          "empty.adi: no QSO", "nocall.adi: the log names no station", "two logs"}) {
         EXPECT_NE(errors.find(named), std::string::npos) << named << " in\n" << errors;
     }
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 6) << errors;

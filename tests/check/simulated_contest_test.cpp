@@ -15,7 +15,7 @@ std::vector<StationLog> ReadLogs(const SimulatedContest& contest) {
     std::vector<StationLog> logs;
     for (const SimulatedLog& file : contest.logs) {
         LogReadResult read = ParseLog(file.text, file.fileName);
-        EXPECT_FALSE(read.error) << read.error->Format();
+        EXPECT_FALSE(read.errors.Any()) << read.errors.listed.front().Format();
         StationLog log;
         log.call = file.call;
         log.file = file.fileName;
