@@ -224,7 +224,8 @@ class Simulator {
                 seconds + 2400 < kContestSeconds - kEdgeMargin) {
                 AddEvent(b, a,
                          seconds + 2400 +
-                             m_random.Below(kContestSeconds - kEdgeMargin - seconds - 2400));
+                             m_random.Below(static_cast<std::size_t>(kContestSeconds - kEdgeMargin -
+                                                                     seconds - 2400)));
             }
         }
         std::vector<std::uint32_t> senders;
