@@ -10,6 +10,7 @@
 #include "host/check/log_collection.h"
 #include "host/check/results_page.h"
 #include "host/check/safe_file_name.h"
+#include "host/check/scratch_folder.h"
 #include "host/check/station_report.h"
 #include "host/check/station_scoring.h"
 #include "host/common/atomic_file.h"
@@ -126,10 +127,13 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     if (!fs::is_directory(outDir, fsError)) {
         return fail("cannot make the results folder " + outDir.string());
     }
-    const fs::path workRoot = outDir / ".sarnet-check-work";
-    fs::remove_all(workRoot, fsError);
-    if (!fs::create_directories(workRoot, fsError)) {
-        return fail("cannot write in the results folder " + outDir.string());
+    if (!WriteFileAtomically(outDir / ".sarnet-check-probe", "", &error) ||
+        !fs::remove(outDir / ".sarnet-check-probe", fsError)) {
+        return fail("cannot write in the results folder " + outDir.string() + ": " + error);
+    }
+    ScratchFolder workRoot;
+    if (!workRoot.Create(&error)) {
+        return fail("the plug-in's work folders: " + error);
     }
 
     CollectedLogs collected = CollectLogs(options.inputs, options.callFromName);
@@ -147,8 +151,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     results.pluginPath = pluginPath;
     results.ctyPath = Absolute(options.ctyPath);
     results.findings = CrossCheck(results.logs, results.settings);
-    ScoreStations(plugin, cty, workRoot, ContestDate(options, results.logs), &results);
-    fs::remove_all(workRoot, fsError);
+    ScoreStations(plugin, cty, workRoot.Path(), ContestDate(options, results.logs), &results);
     SortByFinalScore(&results);
     if (!WriteResults(outDir, results, err)) {
         return kExitCannotRun;

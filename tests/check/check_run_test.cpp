@@ -250,5 +250,4 @@ TEST_F(CheckRunTest, HostileLogsChangeNoOtherStationsResult) {
     }
     EXPECT_NE(Read(m_folder / "hostile" / "ZZ9ZZZ.txt").find("WRONG BAND"), std::string::npos);
     EXPECT_TRUE(fs::exists(m_folder / "hostile" / "_COM1.txt"));
-    EXPECT_FALSE(fs::exists(m_folder / "hostile" / ".sarnet-check-work"));
 }
