@@ -5,10 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "host/common/automation_date.h"
 
 namespace fs = std::filesystem;
@@ -66,42 +62,6 @@ std::optional<std::string> UnwrittenReason(const fs::path& file) {
         return "it cannot be written: " + *problem;
     }
     return std::nullopt;
-}
-
-bool WriteFileAtomically(const fs::path& path, const std::string& content, std::string* reason) {
-    fs::path temporary = path;
-    temporary += ".tmp";
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        *reason = "a folder stands at its name";
-        return false;
-    }
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
-    if (file == nullptr) {
-        *reason = std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        *reason = std::strerror(written ? errno : writeErrno);
-        fs::remove(temporary, error);
-        return false;
-    }
-#ifdef _WIN32
-    const bool renamed = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    const std::string renameReason = "Windows error " + std::to_string(GetLastError());
-#else
-    const bool renamed = std::rename(temporary.c_str(), path.c_str()) == 0;
-    const std::string renameReason = std::strerror(errno);
-#endif
-    if (!renamed) {
-        *reason = renameReason;
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
 }
 
 std::string RejectedReportName(double contestDays) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "host/common/atomic_file.h"
+
 // Why the plug-in cannot keep its files in the folder (missing, not a folder, not
 // writable, or a "Plugins" entry that is not a folder); nullopt when it can.
 std::optional<std::string> WorkFolderProblem(const std::filesystem::path& folder);
@@ -13,11 +15,6 @@ std::optional<std::string> WorkFolderProblem(const std::filesystem::path& folder
 // Why a file the plug-in should have written is not there or cannot have been written
 // (a folder of that name, no write permission); nullopt when it stands and is writable.
 std::optional<std::string> UnwrittenReason(const std::filesystem::path& file);
-
-// Written next to the target and renamed over it, so that a reader never sees half a page;
-// false with the reason when it cannot be written.
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
-                         std::string* reason);
 
 // The name of the plug-in's rejected-QSO report for the contest date (automation date).
 std::string RejectedReportName(double contestDays);

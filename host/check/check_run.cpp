@@ -1,0 +1,166 @@
+// The order matters for what a failure leaves behind: everything that can stop the whole
+// run (country file, plug-in, results folder) is tried before any result is written.
+#include "host/check/check_run.h"
+
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "host/check/csv_files.h"
+#include "host/check/log_collection.h"
+#include "host/check/results_page.h"
+#include "host/check/safe_file_name.h"
+#include "host/check/scratch_folder.h"
+#include "host/check/station_report.h"
+#include "host/check/station_scoring.h"
+#include "host/common/atomic_file.h"
+#include "host/common/cty_database.h"
+#include "host/common/log_input.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(fs::path(path), error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// The contest date the plug-in is given: that of the period's start, else of the first QSO.
+double ContestDate(const CheckOptions& options, const std::vector<StationLog>& logs) {
+    if (options.startDays) {
+        return std::floor(*options.startDays);
+    }
+    double first = 0.0;
+    bool any = false;
+    for (const StationLog& log : logs) {
+        for (const LogQso& qso : log.qsos) {
+            if (!any || qso.days < first) {
+                first = qso.days;
+                any = true;
+            }
+        }
+    }
+    return std::floor(first);
+}
+
+void ScoreStations(const StatsEntryPoints& plugin, const CtyDatabase& cty, const fs::path& workRoot,
+                   double contestDays, CheckResults* results) {
+    StationScorer scorer(plugin, workRoot, contestDays);
+    ReportFileNames names;
+    for (std::uint32_t log = 0; log < results->logs.size(); ++log) {
+        const StationLog& station = results->logs[log];
+        const StationFindings& findings = results->findings[log];
+        StationResult result;
+        result.log = log;
+        result.reportName = names.Claim(station.call);
+        std::vector<LogQso> claimed = station.qsos;
+        AssignPrefixes(cty, &claimed);
+        std::vector<LogQso> kept;
+        for (std::size_t i = 0; i < claimed.size(); ++i) {
+            const QsoStatus status = findings.qsos[i].status;
+            ++result.counts[static_cast<std::size_t>(status)];
+            if (KeptForFinalScore(status)) {
+                kept.push_back(claimed[i]);
+            }
+        }
+        result.claimedQsos = claimed.size();
+        result.finalQsos = kept.size();
+        const StationScores scores = scorer.Score(station.call, claimed, kept);
+        result.claimedScore = scores.claimed.score;
+        result.finalScore = scores.final.score;
+        result.pluginSummary = scores.final.summary;
+        result.pluginFindings = scores.final.findings;
+        result.scoringError =
+            !scores.final.error.empty() ? scores.final.error : scores.claimed.error;
+        results->stations.push_back(std::move(result));
+    }
+}
+
+bool WriteResults(const fs::path& outDir, const CheckResults& results, std::ostream& err) {
+    bool ok = true;
+    const auto write = [&](const fs::path& path, const std::string& content) {
+        std::string reason;
+        if (!WriteFileAtomically(path, content, &reason)) {
+            err << "sarnet-check: cannot write " << path.string() << ": " << reason << '\n';
+            ok = false;
+        }
+    };
+    write(outDir / "findings.csv", BuildFindingsCsv(results));
+    write(outDir / "results.csv", BuildResultsCsv(results));
+    for (const StationResult& station : results.stations) {
+        write(outDir / station.reportName, BuildStationReport(results, station));
+    }
+    write(outDir / "index.html", BuildResultsPage(results));
+    return ok;
+}
+
+}  // namespace
+
+int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
+    const auto fail = [&](const std::string& message) {
+        err << "sarnet-check: " << message << '\n';
+        return kExitCannotRun;
+    };
+    std::string ctyBytes;
+    std::string error;
+    std::error_code fsError;
+    if (fs::is_directory(options.ctyPath, fsError) ||
+        !ReadWholeFile(options.ctyPath, &ctyBytes, &error)) {
+        return fail((error.empty() ? options.ctyPath + ": a folder" : error) +
+                    " (the country file: install the hamradio-files package or give --cty PATH)");
+    }
+    std::optional<InputError> ctyError;
+    const CtyDatabase cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
+    if (ctyError) {
+        return fail(ctyError->Format());
+    }
+    const std::string pluginPath =
+        Absolute(options.pluginPath.empty() ? DefaultPluginPath().string() : options.pluginPath);
+    StatsPlugin plugin;
+    if (!plugin.Load(pluginPath, &error)) {
+        return fail(error);
+    }
+    const fs::path outDir = Absolute(options.outDir);
+    fs::create_directories(outDir, fsError);
+    if (!fs::is_directory(outDir, fsError)) {
+        return fail("cannot make the results folder " + outDir.string());
+    }
+    if (!WriteFileAtomically(outDir / ".sarnet-check-probe", "", &error) ||
+        !fs::remove(outDir / ".sarnet-check-probe", fsError)) {
+        return fail("cannot write in the results folder " + outDir.string() + ": " + error);
+    }
+    ScratchFolder workRoot;
+    if (!workRoot.Create(&error)) {
+        return fail("the plug-in's work folders: " + error);
+    }
+
+    CollectedLogs collected = CollectLogs(options.inputs, options.callFromName);
+    for (const std::string& line : collected.errors) {
+        err << "sarnet-check: " << line << '\n';
+    }
+    CheckResults results;
+    results.logs = std::move(collected.logs);
+    results.errors = std::move(collected.errors);
+    results.settings.windowMinutes = options.windowMinutes;
+    results.settings.startDays = options.startDays;
+    results.settings.endDays = options.endDays;
+    results.startText = options.startText;
+    results.endText = options.endText;
+    results.pluginPath = pluginPath;
+    results.ctyPath = Absolute(options.ctyPath);
+    results.findings = CrossCheck(results.logs, results.settings);
+    ScoreStations(plugin, cty, workRoot.Path(), ContestDate(options, results.logs), &results);
+    SortByFinalScore(&results);
+    if (!WriteResults(outDir, results, err)) {
+        return kExitCannotRun;
+    }
+    std::size_t qsos = 0;
+    for (const StationLog& log : results.logs) {
+        qsos += log.qsos.size();
+    }
+    out << "sarnet-check: " << results.logs.size() << " logs with " << qsos << " QSOs checked; "
+        << results.errors.size() << " left out; results in " << outDir.string() << '\n';
+    return results.errors.empty() ? kExitChecked : kExitLogsLeftOut;
+}

@@ -1,0 +1,55 @@
+// The two CSV files. Texts from the logs (calls, exchanges) go through CsvField, so a
+// comma or quote in a hostile log cannot shift the columns.
+#include "host/check/csv_files.h"
+
+#include "host/check/time_text.h"
+
+std::string CsvField(std::string_view text) {
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quoted) {
+        return std::string(text);
+    }
+    std::string field = "\"";
+    for (const char c : text) {
+        field += c;
+        if (c == '"') {
+            field += '"';
+        }
+    }
+    return field + "\"";
+}
+
+std::string BuildFindingsCsv(const CheckResults& results) {
+    std::string csv = "log,line,time,band,worked_call,status,detail\n";
+    for (std::size_t log = 0; log < results.logs.size(); ++log) {
+        const StationLog& station = results.logs[log];
+        for (std::size_t i = 0; i < station.qsos.size(); ++i) {
+            const LogQso& qso = station.qsos[i];
+            const QsoFinding& finding = results.findings[log].qsos[i];
+            csv += CsvField(station.call) + ',' + std::to_string(qso.recordNumber) + ',' +
+                   FormatUtcMinute(qso.days) + ',' + CsvField(qso.band) + ',' + CsvField(qso.call) +
+                   ',' + StatusName(finding.status) + ',' + CsvField(finding.detail) + '\n';
+        }
+    }
+    return csv;
+}
+
+std::string BuildResultsCsv(const CheckResults& results) {
+    std::string csv =
+        "call,claimed_qsos,claimed_score,final_qsos,final_score,nil,busted_call,busted_exchange,"
+        "unique,no_log,out_of_period,clock_offset_min\n";
+    for (const StationResult& station : results.stations) {
+        const auto count = [&](QsoStatus status) {
+            return std::to_string(station.counts[static_cast<std::size_t>(status)]);
+        };
+        csv += CsvField(results.logs[station.log].call) + ',' +
+               std::to_string(station.claimedQsos) + ',' + std::to_string(station.claimedScore) +
+               ',' + std::to_string(station.finalQsos) + ',' + std::to_string(station.finalScore) +
+               ',' + count(QsoStatus::Nil) + ',' + count(QsoStatus::BustedCall) + ',' +
+               count(QsoStatus::BustedExchange) + ',' + count(QsoStatus::Unique) + ',' +
+               count(QsoStatus::NoLog) + ',' + count(QsoStatus::OutOfPeriod) + ',' +
+               std::to_string(results.findings[station.log].clockOffsetMinutes) + '\n';
+    }
+    return csv;
+}

@@ -1,0 +1,162 @@
+// Listing, reading and naming the logs. Each log is read on its own: whatever is wrong with
+// one file only leaves that file out.
+#include "host/check/log_collection.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
+#include "host/common/text_util.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsLogFile(const fs::path& path) {
+    const std::string extension = Lower(path.extension().string());
+    return extension == ".log" || extension == ".cbr" || extension == ".adi" ||
+           extension == ".adif";
+}
+
+// The files to read, each once, in name order.
+std::vector<std::string> ListFiles(const std::vector<std::string>& inputs,
+                                   std::vector<std::string>* errors) {
+    std::vector<std::string> files;
+    for (const std::string& input : inputs) {
+        std::error_code error;
+        if (!fs::is_directory(input, error)) {
+            files.push_back(fs::path(input).lexically_normal().string());
+            continue;
+        }
+        std::vector<std::string> inFolder;
+        for (fs::directory_iterator it(input, error), end; !error && it != end;
+             it.increment(error)) {
+            std::error_code typeError;
+            if (it->is_regular_file(typeError) && IsLogFile(it->path())) {
+                inFolder.push_back(it->path().lexically_normal().string());
+            }
+        }
+        if (error) {
+            errors->push_back(input + ": cannot list the folder: " + error.message());
+        }
+        files.insert(files.end(), inFolder.begin(), inFolder.end());
+    }
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
+    return files;
+}
+
+std::string CallOfFileName(const std::string& file) {
+    std::string stem = Upper(fs::path(file).stem().string());
+    std::replace(stem.begin(), stem.end(), '_', '/');
+    return stem;
+}
+
+std::string CallOfLog(const LogReadResult& read) {
+    if (!NormaliseCall(read.ownCall).empty()) {
+        return NormaliseCall(read.ownCall);
+    }
+    for (const LogQso& qso : read.qsos) {
+        if (!qso.ownCall.empty()) {
+            return qso.ownCall;
+        }
+    }
+    return {};
+}
+
+// Reads one file; false with the reason in *error.
+bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
+                    std::string* error) {
+    std::error_code sizeError;
+    if (fs::is_directory(file, sizeError)) {
+        *error = file + ": a folder, not a log";
+        return false;
+    }
+    const auto size = fs::file_size(file, sizeError);
+    if (!sizeError && size > kLargestLogBytes) {
+        *error = file + ": " + std::to_string(size) + " bytes, larger than any contest log";
+        return false;
+    }
+    std::string bytes;
+    if (!ReadWholeFile(file, &bytes, error)) {
+        return false;
+    }
+    LogReadResult read = ParseLog(bytes, file);
+    if (read.errors.Any()) {
+        *error = read.errors.listed.front().Format();
+        if (read.errors.total > 1) {
+            *error += " (and " + std::to_string(read.errors.total - 1) + " more in this log)";
+        }
+        return false;
+    }
+    if (read.qsos.empty()) {
+        *error = file + ": no QSO in this log";
+        return false;
+    }
+    // The same tidying the plug-in's feed gets, so that calls and exchanges compare as the
+    // plug-in will see them; the findings keep the order of the file.
+    log->notes = NormaliseLog(&read.qsos, "");
+    std::stable_sort(read.qsos.begin(), read.qsos.end(), [](const LogQso& a, const LogQso& b) {
+        return a.recordNumber < b.recordNumber;
+    });
+    log->call = callFromName ? CallOfFileName(file) : CallOfLog(read);
+    if (log->call.empty()) {
+        *error = file +
+                 ": the log names no station (CALLSIGN: or STATION_CALLSIGN); "
+                 "--call-from-name takes it from the file name";
+        return false;
+    }
+    if (!LooksLikeStationCall(log->call)) {
+        *error = file + ": the station " + Shown(log->call) + " is not a call sign";
+        return false;
+    }
+    log->file = file;
+    log->qsos = std::move(read.qsos);
+    return true;
+}
+
+}  // namespace
+
+bool LooksLikeStationCall(const std::string& call) {
+    if (call.empty() || call.size() > 20) {
+        return false;
+    }
+    bool letter = false;
+    bool digit = false;
+    for (const char c : call) {
+        letter = letter || (c >= 'A' && c <= 'Z');
+        digit = digit || (c >= '0' && c <= '9');
+        if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9') && c != '/') {
+            return false;
+        }
+    }
+    return letter && digit;
+}
+
+CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromName) {
+    CollectedLogs result;
+    const std::vector<std::string> files = ListFiles(inputs, &result.errors);
+    std::map<std::string, StationLog> byCall;
+    for (const std::string& file : files) {
+        StationLog log;
+        std::string error;
+        if (!ReadStationLog(file, callFromName, &log, &error)) {
+            result.errors.push_back(error);
+            continue;
+        }
+        const auto [it, added] = byCall.emplace(log.call, StationLog());
+        if (!added) {
+            result.errors.push_back(log.call + ": two logs, " + it->second.file + " and " + file +
+                                    "; " + it->second.file + " is checked, " + file + " left out");
+            continue;
+        }
+        it->second = std::move(log);
+    }
+    for (auto& [call, log] : byCall) {
+        result.logs.push_back(std::move(log));
+    }
+    return result;
+}

@@ -1,0 +1,199 @@
+// The results page. Every text from a log goes through HtmlEscape.
+#include "host/check/results_page.h"
+
+#include "host/check/evidence.h"
+#include "host/check/station_report.h"
+#include "host/check/time_text.h"
+
+namespace {
+
+constexpr const char* kStyle =
+    "body{font-family:sans-serif;margin:1.5em;color:#222}"
+    "table{border-collapse:collapse;margin:0.5em 0}"
+    "th,td{border:1px solid #bbb;padding:2px 6px;text-align:right}"
+    "th{background:#fffac6}td.t,th.t{text-align:left}"
+    "tr:nth-child(even) td{background:#f7f7f7}"
+    "section{margin-top:1.2em}h3{margin-bottom:0.2em}"
+    "dt{font-weight:bold;font-family:monospace}pre{margin:0.3em 0}";
+
+struct Legend {
+    QsoStatus status;
+    const char* meaning;
+};
+
+constexpr Legend kLegend[] = {
+    {QsoStatus::Ok,
+     "the worked station's log has the same QSO: each logged the other's call, same band and "
+     "mode, times within the window, and the exchange received is the one the other sent"},
+    {QsoStatus::BustedExchange,
+     "matched, but the exchange received differs from the one the other station sent "
+     "(serial as a number, county or prefix ignoring case)"},
+    {QsoStatus::BustedCall,
+     "the call was miscopied: a station one character (or a portable part) away logged this "
+     "QSO at that time on that band; that station's QSO stands"},
+    {QsoStatus::Nil,
+     "not in log: the worked station sent a log and nothing in it explains this QSO"},
+    {QsoStatus::Unique, "the worked station sent no log and no other log has the call (kept)"},
+    {QsoStatus::NoLog, "the worked station sent no log, but other logs have the call (kept)"},
+    {QsoStatus::OutOfPeriod, "the corrected time lies outside the contest period"},
+};
+
+std::string Cell(const std::string& text, bool left = false) {
+    return std::string(left ? "<td class=t>" : "<td>") + text + "</td>";
+}
+
+std::string Anchor(const StationResult& station) {
+    return "s" + std::to_string(station.log);
+}
+
+std::string RulesSection(const CheckResults& results) {
+    std::size_t qsos = 0;
+    for (const StationLog& log : results.logs) {
+        qsos += log.qsos.size();
+    }
+    const std::string period =
+        results.startText.empty() && results.endText.empty()
+            ? "not limited (no --start or --end given)"
+            : (results.startText.empty() ? "open" : HtmlEscape(results.startText)) + " to " +
+                  (results.endText.empty() ? "open" : HtmlEscape(results.endText)) +
+                  " UTC, the end not included";
+    std::string html = "<h2>Rules and options</h2><ul>";
+    html += "<li>Logs checked: " + std::to_string(results.logs.size()) + " with " +
+            std::to_string(qsos) +
+            " QSOs; logs left out: " + std::to_string(results.errors.size()) + "</li>";
+    html += "<li>Contest period: " + period + ", judged on corrected times</li>";
+    html += "<li>Matching window: " + std::to_string(results.settings.windowMinutes) +
+            " minutes between the two logged times of one QSO, after clock correction</li>";
+    html +=
+        "<li>Clock correction: each log's offset is the most frequent time difference to its "
+        "partners' logs over the QSOs both logged once, found again until stable; offsets under "
+        "2 minutes are taken as rounding</li>";
+    html +=
+        "<li>Claimed score: the whole log as submitted; final score: the log without its NIL, "
+        "BUSTED_CALL, BUSTED_EXCHANGE and OUT_OF_PERIOD QSOs (UNIQUE and NO_LOG count). Both "
+        "are computed by the plug-in, which then applies its own rules (duplicates, band, "
+        "mode, exchange)</li>";
+    html += "<li>Plug-in: " + HtmlEscape(results.pluginPath) +
+            "; country file: " + HtmlEscape(results.ctyPath) + "</li></ul><dl>";
+    for (const Legend& legend : kLegend) {
+        html += "<dt>" + std::string(StatusName(legend.status)) + "</dt><dd>" + legend.meaning +
+                "</dd>";
+    }
+    return html + "</dl>";
+}
+
+std::string ResultsTable(const CheckResults& results) {
+    std::string html =
+        "<h2>Results</h2><table><tr><th>#</th><th class=t>Call</th><th>Claimed QSOs</th>"
+        "<th>Claimed score</th><th>Final QSOs</th><th>Final score</th><th>NIL</th>"
+        "<th>Busted call</th><th>Busted exchange</th><th>Unique</th><th>No log</th>"
+        "<th>Out of period</th><th>Clock offset (min)</th></tr>";
+    int rank = 0;
+    for (const StationResult& station : results.stations) {
+        const auto count = [&](QsoStatus status) {
+            return Cell(std::to_string(station.counts[static_cast<std::size_t>(status)]));
+        };
+        html += "<tr>" + Cell(std::to_string(++rank)) +
+                Cell("<a href=\"#" + Anchor(station) + "\">" +
+                         HtmlEscape(results.logs[station.log].call) + "</a>",
+                     true) +
+                Cell(std::to_string(station.claimedQsos)) +
+                Cell(std::to_string(station.claimedScore)) +
+                Cell(std::to_string(station.finalQsos)) +
+                Cell("<b>" + std::to_string(station.finalScore) + "</b>") + count(QsoStatus::Nil) +
+                count(QsoStatus::BustedCall) + count(QsoStatus::BustedExchange) +
+                count(QsoStatus::Unique) + count(QsoStatus::NoLog) + count(QsoStatus::OutOfPeriod) +
+                Cell(std::to_string(results.findings[station.log].clockOffsetMinutes)) + "</tr>";
+    }
+    return html + "</table>";
+}
+
+std::string StationSection(const CheckResults& results, const StationResult& station) {
+    const StationLog& log = results.logs[station.log];
+    const StationFindings& findings = results.findings[station.log];
+    std::string html =
+        "<section id=\"" + Anchor(station) + "\"><h3>" + HtmlEscape(log.call) + "</h3><p>" +
+        HtmlEscape(log.file) + "; clock " + DescribeClockOffset(findings.clockOffsetMinutes) +
+        "; claimed " + std::to_string(station.claimedScore) + ", final <b>" +
+        std::to_string(station.finalScore) + "</b>; <a href=\"" + HtmlEscape(station.reportName) +
+        "\">" + HtmlEscape(station.reportName) + "</a></p>";
+    if (!station.scoringError.empty()) {
+        html += "<p>Not scored: " + HtmlEscape(station.scoringError) + "</p>";
+    }
+    std::string rows;
+    for (std::uint32_t i = 0; i < log.qsos.size(); ++i) {
+        const QsoFinding& finding = findings.qsos[i];
+        if (finding.status == QsoStatus::Ok && finding.detail.empty()) {
+            continue;
+        }
+        const LogQso& qso = log.qsos[i];
+        rows += "<tr>" + Cell(std::to_string(qso.recordNumber)) +
+                Cell(FormatUtcMinute(qso.days), true) + Cell(HtmlEscape(qso.call), true) +
+                Cell(StatusName(finding.status), true) + Cell(HtmlEscape(finding.detail), true) +
+                Cell(HtmlEscape(Evidence(results, station.log, i)), true) + "</tr>";
+    }
+    if (!rows.empty()) {
+        html +=
+            "<table><tr><th>Line</th><th class=t>Time</th><th class=t>Worked</th>"
+            "<th class=t>Status</th><th class=t>Detail</th><th class=t>Evidence</th></tr>" +
+            rows + "</table>";
+    }
+    if (!station.pluginFindings.empty()) {
+        html += "<p>The plug-in's findings on the final log:</p><pre>";
+        for (const std::string& line : station.pluginFindings) {
+            html += HtmlEscape(line) + "\n";
+        }
+        html += "</pre>";
+    }
+    return html + "</section>";
+}
+
+}  // namespace
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string BuildResultsPage(const CheckResults& results) {
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+        "<title>Sarnet Contest cross-check</title><style>" +
+        std::string(kStyle) + "</style></head><body><h1>Sarnet Contest cross-check</h1>";
+    html += RulesSection(results);
+    if (!results.errors.empty()) {
+        html += "<h2>Logs left out</h2><ul>";
+        for (const std::string& error : results.errors) {
+            html += "<li>" + HtmlEscape(error) + "</li>";
+        }
+        html += "</ul>";
+    }
+    html += ResultsTable(results);
+    html += "<h2>Stations</h2>";
+    for (const StationResult& station : results.stations) {
+        html += StationSection(results, station);
+    }
+    return html + "</body></html>\n";
+}

@@ -1,0 +1,114 @@
+// The station report, plain text with LF line ends.
+#include "host/check/station_report.h"
+
+#include "host/check/evidence.h"
+#include "host/check/time_text.h"
+
+namespace {
+
+std::string QsoHeading(const LogQso& qso, const QsoFinding& finding) {
+    std::string text =
+        "  line " + std::to_string(qso.recordNumber) + ", " + FormatUtcMinute(qso.days);
+    if (finding.correctionSeconds != 0) {
+        text += " (" +
+                FormatUtcMinute(qso.days + static_cast<double>(finding.correctionSeconds) / 86400.0)
+                    .substr(11) +
+                " corrected)";
+    }
+    text += " " + qso.band + " " + qso.call + ": " + StatusName(finding.status);
+    if (!finding.detail.empty()) {
+        text += finding.status == QsoStatus::BustedCall ? ", the station worked was " : ", ";
+        text += finding.detail;
+    }
+    return text + "\n";
+}
+
+// The plug-in's texts end their lines with CR LF and the summary has no final line end.
+std::string Indented(const std::string& text) {
+    std::string out = "  ";
+    for (const char c : text) {
+        if (c == '\r') {
+            continue;
+        }
+        out += c;
+        if (c == '\n') {
+            out += "  ";
+        }
+    }
+    while (!out.empty() && (out.back() == ' ' || out.back() == '\n')) {
+        out.pop_back();
+    }
+    return out + "\n";
+}
+
+}  // namespace
+
+std::string DescribeClockOffset(int minutes) {
+    if (minutes == 0) {
+        return "right";
+    }
+    const int size = minutes < 0 ? -minutes : minutes;
+    return std::to_string(size) + (size == 1 ? " minute " : " minutes ") +
+           (minutes < 0 ? "slow" : "fast");
+}
+
+std::string BuildStationReport(const CheckResults& results, const StationResult& station) {
+    const StationLog& log = results.logs[station.log];
+    const StationFindings& findings = results.findings[station.log];
+    std::string text = "Sarnet Contest cross-check: " + log.call + " (" + log.file + ")\n\n";
+    text += "Clock: " + DescribeClockOffset(findings.clockOffsetMinutes);
+    if (findings.clockOffsetMinutes != 0) {
+        text += " against the other logs (clock_offset_min " +
+                std::to_string(findings.clockOffsetMinutes) +
+                "); every time of this log was corrected before matching";
+    }
+    text += "\nClaimed: " + std::to_string(station.claimedQsos) + " QSOs, score " +
+            std::to_string(station.claimedScore) + "\n";
+    text += "Final:   " + std::to_string(station.finalQsos) + " QSOs, score " +
+            std::to_string(station.finalScore) + "\n";
+    if (!station.scoringError.empty()) {
+        text += "Not scored: " + station.scoringError + "\n";
+    }
+    for (const std::string& note : log.notes) {
+        text += "Note: " + note + "\n";
+    }
+
+    std::string removed;
+    std::string kept;
+    int removedCount = 0;
+    int keptCount = 0;
+    for (std::uint32_t i = 0; i < log.qsos.size(); ++i) {
+        const QsoFinding& finding = findings.qsos[i];
+        if (finding.status == QsoStatus::Ok) {
+            continue;
+        }
+        std::string entry = QsoHeading(log.qsos[i], finding);
+        const std::string evidence = Evidence(results, station.log, i);
+        if (!evidence.empty()) {
+            entry += "    " + evidence + "\n";
+        }
+        if (KeptForFinalScore(finding.status)) {
+            kept += entry;
+            ++keptCount;
+        } else {
+            removed += entry;
+            ++removedCount;
+        }
+    }
+    text += "\nRemoved from the final score (" + std::to_string(removedCount) + "):\n";
+    text += removed.empty() ? "  none\n" : removed;
+    text += "\nKept, the worked station sent no log (" + std::to_string(keptCount) + "):\n";
+    text += kept.empty() ? "  none\n" : kept;
+    text += "\nThe plug-in's findings on the final log (" +
+            std::to_string(station.pluginFindings.size()) + "):\n";
+    if (station.pluginFindings.empty()) {
+        text += "  none\n";
+    }
+    for (const std::string& line : station.pluginFindings) {
+        text += "  " + line + "\n";
+    }
+    if (!station.pluginSummary.empty()) {
+        text += "\nThe plug-in's summary of the final log:\n" + Indented(station.pluginSummary);
+    }
+    return text;
+}

@@ -1,0 +1,118 @@
+// A scoring run: settings that keep the status window closed, ResetStats0, AddData0 for
+// each QSO, GetResult0, then the plug-in's report read back.
+#include "host/check/station_scoring.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "host/common/log_normalizer.h"
+#include "host/common/plugin_feed.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Back to the folder the program was in, whatever happens in between.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const fs::path& folder, std::error_code* error) {
+        m_previous = fs::current_path(*error);
+        if (!*error) {
+            fs::current_path(folder, *error);
+        }
+    }
+    ~CurrentFolder() {
+        std::error_code ignored;
+        fs::current_path(m_previous, ignored);
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    fs::path m_previous;
+};
+
+// ResetStats0 opens the status window when the settings say it did not run last time;
+// "Start" at 1 tells it to stay closed, as in a logging program's Cabrillo run.
+bool WriteQuietSettings(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder / "Plugins", error);
+    std::ofstream file(folder / "Plugins" / "Sarnet.ini", std::ios::binary);
+    file << "[Settings]\r\nStart=1\r\n";
+    return !error && file.good();
+}
+
+std::vector<std::string> ReportLines(const fs::path& folder) {
+    std::vector<std::string> lines;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().filename().string().rfind("BadQSO_StatsSarnet_", 0) != 0) {
+            continue;
+        }
+        std::ifstream file(it->path(), std::ios::binary);
+        std::string line;
+        bool first = true;
+        while (std::getline(file, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            // The first line is the report's title.
+            if (!first && !line.empty()) {
+                lines.push_back(line);
+            }
+            first = false;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+StationScorer::StationScorer(const StatsEntryPoints& plugin, fs::path workRoot, double contestDays)
+    : m_plugin(plugin), m_workRoot(std::move(workRoot)), m_contestDays(contestDays) {}
+
+StationScores StationScorer::Score(const std::string& ownCall, const std::vector<LogQso>& claimed,
+                                   const std::vector<LogQso>& kept) {
+    StationScores scores;
+    const fs::path folder = m_workRoot / ("station" + std::to_string(++m_stations));
+    std::error_code error;
+    fs::remove_all(folder, error);
+    if (!fs::create_directories(folder, error)) {
+        scores.claimed.error = "cannot make the work folder " + folder.string();
+        scores.final.error = scores.claimed.error;
+        return scores;
+    }
+    scores.claimed = Run(folder, ownCall, claimed);
+    scores.final = Run(folder, ownCall, kept);
+    fs::remove_all(folder, error);
+    return scores;
+}
+
+// ResetStats0 empties the plug-in's report, so the second run's report holds only its own
+// findings.
+StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCall,
+                                const std::vector<LogQso>& qsos) {
+    StationScore result;
+    std::error_code error;
+    CurrentFolder inside(folder, &error);
+    if (error || !WriteQuietSettings(folder)) {
+        result.error = "cannot use the work folder " + folder.string();
+        return result;
+    }
+    std::vector<LogQso> fed = qsos;
+    NormaliseLog(&fed, "");
+    RunStart start;
+    start.hostDirectory = folder.string();
+    start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
+    start.ownCall = ownCall;
+    start.contestDays = m_contestDays;
+    StartRun(m_plugin, start);
+    for (const LogQso& qso : fed) {
+        FeedQso(m_plugin, qso, ownCall);
+    }
+    const char* summary = m_plugin.GetResult0(&result.score);
+    result.summary = summary != nullptr ? summary : "";
+    result.findings = ReportLines(folder);
+    return result;
+}
