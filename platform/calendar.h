@@ -9,6 +9,16 @@ constexpr int64_t kSecondsPerDay = 86400;
 // 1899-12-30, the automation day 0, counted in days from 1970-01-01.
 constexpr int64_t kAutomationEpoch = -25569;
 
+// A broken-down date and time of day (to the second).
+struct CivilTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 struct CivilDate {
     int year;
     int month;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/calendar.h"
+
 // Layout fixed by the host: 16 bytes, the status at offset 8.
 struct DateTime {
     double days;
@@ -15,16 +17,6 @@ static_assert(sizeof(DateTime) == 16, "the host passes 16-byte date-times");
 static_assert(offsetof(DateTime, status) == 8, "the status word sits at offset 8");
 
 enum DateTimeStatus : int32_t { kDateValid = 0, kDateInvalid = 1, kDateNull = 2 };
-
-// A broken-down date and time, rounded to the nearest second.
-struct CivilTime {
-    int year;
-    int month;
-    int day;
-    int hour;
-    int minute;
-    int second;
-};
 
 // Fails (returns false) for a status other than valid and for a day count outside
 // the automation range (years 100 to 9999) or not a number.

@@ -12,7 +12,7 @@ std::optional<double> ParseContestTime(const std::string& text) {
     if (text.size() != 16 || text[10] != ' ' || text[13] != ':') {
         return std::nullopt;
     }
-    std::optional<CalendarTime> time = ParseDate(text.substr(0, 10));
+    std::optional<CivilTime> time = ParseDate(text.substr(0, 10));
     const std::string clock = text.substr(11, 2) + text.substr(14, 2);
     if (!time || !ParseTimeOfDay(clock, &*time)) {
         return std::nullopt;

@@ -1,7 +1,8 @@
-// The results page. Every text from a log goes through HtmlEscape.
+// The results page. Every text from a log goes through EscapeHtml.
 #include "host/check/results_page.h"
 
 #include "host/check/evidence.h"
+#include "host/common/text_util.h"
 #include "host/check/station_report.h"
 #include "host/check/time_text.h"
 
@@ -54,8 +55,8 @@ std::string RulesSection(const CheckResults& results) {
     const std::string period =
         results.startText.empty() && results.endText.empty()
             ? "not limited (no --start or --end given)"
-            : (results.startText.empty() ? "open" : HtmlEscape(results.startText)) + " to " +
-                  (results.endText.empty() ? "open" : HtmlEscape(results.endText)) +
+            : (results.startText.empty() ? "open" : EscapeHtml(results.startText)) + " to " +
+                  (results.endText.empty() ? "open" : EscapeHtml(results.endText)) +
                   " UTC, the end not included";
     std::string html = "<h2>Rules and options</h2><ul>";
     html += "<li>Logs checked: " + std::to_string(results.logs.size()) + " with " +
@@ -73,8 +74,8 @@ std::string RulesSection(const CheckResults& results) {
         "BUSTED_CALL, BUSTED_EXCHANGE and OUT_OF_PERIOD QSOs (UNIQUE and NO_LOG count). Both "
         "are computed by the plug-in, which then applies its own rules (duplicates, band, "
         "mode, exchange)</li>";
-    html += "<li>Plug-in: " + HtmlEscape(results.pluginPath) +
-            "; country file: " + HtmlEscape(results.ctyPath) + "</li></ul><dl>";
+    html += "<li>Plug-in: " + EscapeHtml(results.pluginPath) +
+            "; country file: " + EscapeHtml(results.ctyPath) + "</li></ul><dl>";
     for (const Legend& legend : kLegend) {
         html += "<dt>" + std::string(StatusName(legend.status)) + "</dt><dd>" + legend.meaning +
                 "</dd>";
@@ -95,7 +96,7 @@ std::string ResultsTable(const CheckResults& results) {
         };
         html += "<tr>" + Cell(std::to_string(++rank)) +
                 Cell("<a href=\"#" + Anchor(station) + "\">" +
-                         HtmlEscape(results.logs[station.log].call) + "</a>",
+                         EscapeHtml(results.logs[station.log].call) + "</a>",
                      true) +
                 Cell(std::to_string(station.claimedQsos)) +
                 Cell(std::to_string(station.claimedScore)) +
@@ -112,13 +113,13 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
     const StationLog& log = results.logs[station.log];
     const StationFindings& findings = results.findings[station.log];
     std::string html =
-        "<section id=\"" + Anchor(station) + "\"><h3>" + HtmlEscape(log.call) + "</h3><p>" +
-        HtmlEscape(log.file) + "; clock " + DescribeClockOffset(findings.clockOffsetMinutes) +
+        "<section id=\"" + Anchor(station) + "\"><h3>" + EscapeHtml(log.call) + "</h3><p>" +
+        EscapeHtml(log.file) + "; clock " + DescribeClockOffset(findings.clockOffsetMinutes) +
         "; claimed " + std::to_string(station.claimedScore) + ", final <b>" +
-        std::to_string(station.finalScore) + "</b>; <a href=\"" + HtmlEscape(station.reportName) +
-        "\">" + HtmlEscape(station.reportName) + "</a></p>";
+        std::to_string(station.finalScore) + "</b>; <a href=\"" + EscapeHtml(station.reportName) +
+        "\">" + EscapeHtml(station.reportName) + "</a></p>";
     if (!station.scoringError.empty()) {
-        html += "<p>Not scored: " + HtmlEscape(station.scoringError) + "</p>";
+        html += "<p>Not scored: " + EscapeHtml(station.scoringError) + "</p>";
     }
     std::string rows;
     for (std::uint32_t i = 0; i < log.qsos.size(); ++i) {
@@ -128,9 +129,9 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
         }
         const LogQso& qso = log.qsos[i];
         rows += "<tr>" + Cell(std::to_string(qso.recordNumber)) +
-                Cell(FormatUtcMinute(qso.days), true) + Cell(HtmlEscape(qso.call), true) +
-                Cell(StatusName(finding.status), true) + Cell(HtmlEscape(finding.detail), true) +
-                Cell(HtmlEscape(Evidence(results, station.log, i)), true) + "</tr>";
+                Cell(FormatUtcMinute(qso.days), true) + Cell(EscapeHtml(qso.call), true) +
+                Cell(StatusName(finding.status), true) + Cell(EscapeHtml(finding.detail), true) +
+                Cell(EscapeHtml(Evidence(results, station.log, i)), true) + "</tr>";
     }
     if (!rows.empty()) {
         html +=
@@ -141,7 +142,7 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
     if (!station.pluginFindings.empty()) {
         html += "<p>The plug-in's findings on the final log:</p><pre>";
         for (const std::string& line : station.pluginFindings) {
-            html += HtmlEscape(line) + "\n";
+            html += EscapeHtml(line) + "\n";
         }
         html += "</pre>";
     }
@@ -149,33 +150,6 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
 }
 
 }  // namespace
-
-std::string HtmlEscape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 std::string BuildResultsPage(const CheckResults& results) {
     std::string html =
@@ -186,7 +160,7 @@ std::string BuildResultsPage(const CheckResults& results) {
     if (!results.errors.empty()) {
         html += "<h2>Logs left out</h2><ul>";
         for (const std::string& error : results.errors) {
-            html += "<li>" + HtmlEscape(error) + "</li>";
+            html += "<li>" + EscapeHtml(error) + "</li>";
         }
         html += "</ul>";
     }

@@ -9,6 +9,3 @@
 #include "host/check/check_results.h"
 
 std::string BuildResultsPage(const CheckResults& results);
-
-// Text for HTML element content and attribute values.
-std::string HtmlEscape(std::string_view text);

@@ -84,7 +84,7 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
         return fail("CALL", Shown(qso.call) + " is not a call sign (blank or non-ASCII byte)");
     }
     const std::string dateText = Value(record, "QSO_DATE");
-    std::optional<CalendarTime> time = ParseDate(dateText);
+    std::optional<CivilTime> time = ParseDate(dateText);
     if (dateText.empty() || dateText.size() != 8 || !time) {
         return fail("QSO_DATE",
                     dateText.empty() ? "missing" : Shown(dateText) + " is not a YYYYMMDD date");

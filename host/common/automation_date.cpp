@@ -3,9 +3,6 @@
 
 #include <cmath>
 
-// The calendar arithmetic is the plug-in's own header: pure functions that hold no plug-in state.
-#include "platform/calendar.h"
-
 namespace {
 
 bool AllDigits(std::string_view text) {
@@ -33,21 +30,21 @@ int DaysInMonth(int year, int month) {
 
 }  // namespace
 
-double ToAutomationDate(const CalendarTime& time) {
+double ToAutomationDate(const CivilTime& time) {
     return AutomationDays(DaysFromCivil(time.year, time.month, time.day) - kAutomationEpoch,
                           time.hour * 3600 + time.minute * 60 + time.second);
 }
 
-CalendarTime FromAutomationDate(double days) {
+CivilTime FromAutomationDate(double days) {
     const CivilDate date = CivilFromDays(static_cast<int64_t>(std::floor(days)) + kAutomationEpoch);
-    CalendarTime civil;
+    CivilTime civil;
     civil.year = date.year;
     civil.month = date.month;
     civil.day = date.day;
     return civil;
 }
 
-std::optional<CalendarTime> ParseDate(std::string_view text) {
+std::optional<CivilTime> ParseDate(std::string_view text) {
     std::string_view y, m, d;
     if (text.size() == 8) {
         y = text.substr(0, 4);
@@ -63,7 +60,7 @@ std::optional<CalendarTime> ParseDate(std::string_view text) {
     if (!AllDigits(y) || !AllDigits(m) || !AllDigits(d)) {
         return std::nullopt;
     }
-    CalendarTime time;
+    CivilTime time;
     time.year = Number(y);
     time.month = Number(m);
     time.day = Number(d);
@@ -75,7 +72,7 @@ std::optional<CalendarTime> ParseDate(std::string_view text) {
     return time;
 }
 
-bool ParseTimeOfDay(std::string_view text, CalendarTime* time) {
+bool ParseTimeOfDay(std::string_view text, CivilTime* time) {
     if ((text.size() != 4 && text.size() != 6) || !AllDigits(text)) {
         return false;
     }

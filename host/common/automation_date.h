@@ -5,22 +5,16 @@
 #include <optional>
 #include <string_view>
 
-struct CalendarTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+// The calendar arithmetic is the plug-in's own header: pure functions that hold no plug-in state.
+#include "platform/calendar.h"
 
-double ToAutomationDate(const CalendarTime& time);
+double ToAutomationDate(const CivilTime& time);
 
 // The calendar date of an automation date (the time of day dropped).
-CalendarTime FromAutomationDate(double days);
+CivilTime FromAutomationDate(double days);
 
 // "YYYYMMDD" (ADIF) or "YYYY-MM-DD" (Cabrillo, options); nullopt when not a real date.
-std::optional<CalendarTime> ParseDate(std::string_view text);
+std::optional<CivilTime> ParseDate(std::string_view text);
 
 // "HHMM" or "HHMMSS"; fills hour, minute and second of an existing date.
-bool ParseTimeOfDay(std::string_view text, CalendarTime* time);
+bool ParseTimeOfDay(std::string_view text, CivilTime* time);

@@ -152,7 +152,7 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         qso.frequencyHz = static_cast<std::uint32_t>(khz * 1000);
         qso.band = BandOfFrequency(khz * 1000);
         qso.mode = CabrilloMode(tokens[1]);
-        std::optional<CalendarTime> time = ParseDate(tokens[2]);
+        std::optional<CivilTime> time = ParseDate(tokens[2]);
         if (!time || tokens[2].size() != 10) {
             fail("date", Shown(tokens[2]) + " is not a YYYY-MM-DD date");
             continue;

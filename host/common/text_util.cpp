@@ -42,3 +42,32 @@ std::string Printable(std::string_view text) {
 std::string Shown(std::string_view text) {
     return "\"" + Printable(text) + "\"";
 }
+
+std::string EscapeHtml(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default: {
+                const auto byte = static_cast<unsigned char>(c);
+                out += byte >= 0x20 && byte < 0x7f ? c : '?';
+            }
+        }
+    }
+    return out;
+}

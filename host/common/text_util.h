@@ -1,4 +1,5 @@
-// Small text helpers shared by the log readers, the country file and the summary reader.
+// Small text helpers shared by the log readers, the country file, the summary reader and the
+// pages the hosts write.
 #pragma once
 
 #include <string>
@@ -13,3 +14,6 @@ std::string Lower(std::string_view text);
 std::string Printable(std::string_view text);
 // The same in double quotes.
 std::string Shown(std::string_view text);
+// For HTML element content and attribute values: "&", "<", ">" and both quotes escaped; bytes
+// outside printable ASCII (a log's own code page is not known) become '?'.
+std::string EscapeHtml(std::string_view text);

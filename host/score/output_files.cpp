@@ -65,7 +65,7 @@ std::optional<std::string> UnwrittenReason(const fs::path& file) {
 }
 
 std::string RejectedReportName(double contestDays) {
-    const CalendarTime date = FromAutomationDate(contestDays);
+    const CivilTime date = FromAutomationDate(contestDays);
     char name[64];
     std::snprintf(name, sizeof name, "BadQSO_StatsSarnet_%02d_%02d_%04d.txt", date.day, date.month,
                   date.year);

@@ -107,7 +107,7 @@ std::vector<RejectedQso> ReadRejectedReport(std::string_view text) {
 std::string ReportTime(double days) {
     const double seconds = std::round(days * 86400.0);
     const double day = std::floor(seconds / 86400.0);
-    const CalendarTime date = FromAutomationDate(day);
+    const CivilTime date = FromAutomationDate(day);
     const long secondOfDay = static_cast<long>(seconds - day * 86400.0);
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld%02ld", date.year, date.month, date.day,

@@ -47,10 +47,10 @@ long PeriodIndex(double days, double periodDays) {
     return std::lround(days / periodDays);
 }
 
-CalendarTime Clock(double days) {
+CivilTime Clock(double days) {
     const double minutes = std::round(days * 1440.0);
     const double day = std::floor(minutes / 1440.0);
-    CalendarTime time = FromAutomationDate(day);
+    CivilTime time = FromAutomationDate(day);
     const long minuteOfDay = static_cast<long>(minutes - day * 1440.0);
     time.hour = static_cast<int>(minuteOfDay / 60);
     time.minute = static_cast<int>(minuteOfDay % 60);
@@ -58,14 +58,14 @@ CalendarTime Clock(double days) {
 }
 
 std::string ClockText(double days) {
-    const CalendarTime time = Clock(days);
+    const CivilTime time = Clock(days);
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
     return text;
 }
 
 std::string DateText(double days) {
-    const CalendarTime time = Clock(days);
+    const CivilTime time = Clock(days);
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", time.year, time.month, time.day);
     return text;
@@ -177,33 +177,6 @@ std::string LegendEntry(double x, const char* cssClass, const char* label) {
 }
 
 }  // namespace
-
-std::string EscapeHtml(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += byte >= 0x20 && byte < 0x7f ? c : '?';
-        }
-    }
-    return out;
-}
 
 std::string PeriodName(double periodDays) {
     const long minutes = std::lround(periodDays / kMinute);

@@ -22,5 +22,3 @@ std::vector<RateSample> MergeSamples(const std::vector<RateSample>& samples, dou
 // "hour", "10 minutes", "day", "3 days": the length of a period in words.
 std::string PeriodName(double periodDays);
 
-// "&", "<", ">" and quotes escaped; bytes outside printable ASCII become '?'.
-std::string EscapeHtml(const std::string& text);

@@ -4,6 +4,7 @@
 // relative, so the page fits whatever the window; long texts wrap instead of widening it.
 #include "host/score/report_page.h"
 
+#include "host/common/text_util.h"
 #include "host/score/report_charts.h"
 
 namespace {

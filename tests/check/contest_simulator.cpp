@@ -112,7 +112,7 @@ class Simulator {
     }
 
   private:
-    const double kStartDays = ToAutomationDate(CalendarTime{2026, 12, 6, 16, 0, 0});
+    const double kStartDays = ToAutomationDate(CivilTime{2026, 12, 6, 16, 0, 0});
 
     bool Taken(const std::string& call) const { return m_calls.count(call) != 0; }
 
@@ -454,7 +454,7 @@ class Simulator {
     std::string QsoText(const Station& station, const Event& event, const Entry& entry) const {
         const Side& own = event.side[entry.side];
         const double days = kStartDays + static_cast<double>(entry.logged) / 86400.0;
-        const CalendarTime date = FromAutomationDate(days);
+        const CivilTime date = FromAutomationDate(days);
         std::int64_t secondOfDay = entry.logged + 16 * 3600;
         secondOfDay = ((secondOfDay % 86400) + 86400) % 86400;
         const int hour = static_cast<int>(secondOfDay / 3600);
@@ -509,7 +509,7 @@ SimulatedContest SimulateContest(const SimulationSettings& settings) {
 }
 
 std::string FormatMinute(double days) {
-    const CalendarTime date = FromAutomationDate(days);
+    const CivilTime date = FromAutomationDate(days);
     const auto minutes = static_cast<long>(std::llround((days - std::floor(days)) * 1440.0)) % 1440;
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld:%02ld", date.year, date.month, date.day,

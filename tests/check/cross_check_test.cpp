@@ -10,7 +10,7 @@
 
 namespace {
 
-const double kDay = ToAutomationDate(CalendarTime{2026, 12, 6, 0, 0, 0});
+const double kDay = ToAutomationDate(CivilTime{2026, 12, 6, 0, 0, 0});
 
 // "HH:MM" or "HH:MM:SS" on the contest day.
 double At(const std::string& time) {

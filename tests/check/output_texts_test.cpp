@@ -4,7 +4,6 @@
 
 #include "host/check/check_options.h"
 #include "host/check/csv_files.h"
-#include "host/check/results_page.h"
 #include "host/check/safe_file_name.h"
 
 TEST(SafeFileStem, NoCallBecomesAPathOrADevice) {
@@ -24,11 +23,10 @@ TEST(SafeFileStem, NoCallBecomesAPathOrADevice) {
     EXPECT_EQ(names.Claim("YO9ABC.P"), "YO9ABC_P-3.txt");
 }
 
-TEST(OutputText, CsvFieldsAndHtmlKeepTheirPlace) {
+TEST(OutputText, CsvFieldsKeepTheirPlace) {
     EXPECT_EQ(CsvField("DL1ABC"), "DL1ABC");
     EXPECT_EQ(CsvField("received 1,2, sent \"3\""), "\"received 1,2, sent \"\"3\"\"\"");
     EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
-    EXPECT_EQ(HtmlEscape("<b a='1'>&\""), "&lt;b a=&#39;1&#39;&gt;&amp;&quot;");
 }
 
 TEST(CheckOptions, PeriodWindowAndHelp) {

@@ -184,12 +184,12 @@ TEST(AdifConversion, EveryBadRecordOfALogInOnePass) {
 }
 
 TEST(AutomationDate, CalendarRoundTripAndStrictParsing) {
-    CalendarTime time{1899, 12, 30, 0, 0, 0};
+    CivilTime time{1899, 12, 30, 0, 0, 0};
     EXPECT_DOUBLE_EQ(ToAutomationDate(time), 0.0);
     time = {2000, 2, 29, 12, 0, 0};
     const double days = ToAutomationDate(time);
     EXPECT_DOUBLE_EQ(days, 36585.5);
-    const CalendarTime back = FromAutomationDate(days);
+    const CivilTime back = FromAutomationDate(days);
     EXPECT_EQ(back.year, 2000);
     EXPECT_EQ(back.month, 2);
     EXPECT_EQ(back.day, 29);

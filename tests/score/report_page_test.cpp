@@ -5,6 +5,7 @@
 #include "host/score/report_charts.h"
 #include "host/score/report_page.h"
 #include "host/common/summary_reader.h"
+#include "host/common/text_util.h"
 
 using ::testing::HasSubstr;
 
