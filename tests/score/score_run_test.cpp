@@ -91,7 +91,7 @@ TEST(ScoreRun, FeedsEveryQsoInLogOrderBetweenResetAndResult) {
     qsos[1].ownCall = "YO8SRN/P";
     qsos[1].prefix = "DL";
     RunStart start;
-    start.hostDirectory = "/work/";
+    start.hostDirectory = "/contest/";
     start.ownCall = "YO8SRN";
     start.ownExchangeSuffix = "NT";
     start.contestDays = kDay;
@@ -99,7 +99,7 @@ TEST(ScoreRun, FeedsEveryQsoInLogOrderBetweenResetAndResult) {
     const ScoreRunResult result = RunScoring(FakePlugin(), qsos, start);
     ASSERT_EQ(g_calls.size(), 4u);
     EXPECT_EQ(g_calls[0].what, "reset");
-    EXPECT_EQ(g_calls[0].text, "/work/|1|YO8SRN|NT|0.000000");
+    EXPECT_EQ(g_calls[0].text, "/contest/|1|YO8SRN|NT|0.000000");
     EXPECT_DOUBLE_EQ(g_calls[0].days, kDay);
     EXPECT_EQ(g_calls[1].text, "YO8SRN|YO3ABC|BPSK31|599|589|001|012 BV|YO|Romania|80m");
     EXPECT_DOUBLE_EQ(g_calls[1].days, kDay + 18.0 / 24);
