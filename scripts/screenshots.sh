@@ -11,9 +11,9 @@ fi
 cmake --build "$build" -j2 --target ravo Stats >/dev/null
 
 export DISPLAY=:94 WINEDEBUG=-all
-bash "$root/scripts/virtual-display.sh" "$DISPLAY"
+xvfb_pid=$(bash "$root/scripts/virtual-display.sh" "$DISPLAY")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"; [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null' EXIT
 cp "$build/bin/ravo.exe" "$build/bin/Stats.dll" "$work/"
 # Both grid windows open, each at a place of its own. Every session starts from these settings
 # (the plug-in opens its window at every other contest start of a folder).

@@ -36,13 +36,13 @@ test_preset native-release
 echo "== fuzzers"
 bash scripts/run-fuzzers.sh "${FUZZ_SECONDS:-45}" || failed+=(fuzz)
 
-# Windows programs run on a private virtual display with a window manager and a private Wine
-# prefix under each build folder.
+# Windows programs run on a private virtual display and a private Wine prefix under each build
+# folder; the display is stopped at the end when this run started it.
 export WINEDEBUG=-all
 if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=:95
-    bash scripts/virtual-display.sh "$DISPLAY"
-    trap 'pkill -f "Xvfb $DISPLAY " 2>/dev/null || true' EXIT
+    xvfb_pid=$(bash scripts/virtual-display.sh "$DISPLAY")
+    [ -n "$xvfb_pid" ] && trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 fi
 
 build_preset win32

@@ -9,7 +9,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
-  bash "$(dirname "$0")/virtual-display.sh" "$DISPLAY"
+  bash "$(dirname "$0")/virtual-display.sh" "$DISPLAY" >/dev/null
 fi
 mkdir -p "$WINEPREFIX"
 
