@@ -21,4 +21,3 @@ std::vector<RateSample> MergeSamples(const std::vector<RateSample>& samples, dou
 
 // "hour", "10 minutes", "day", "3 days": the length of a period in words.
 std::string PeriodName(double periodDays);
-
