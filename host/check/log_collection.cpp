@@ -92,10 +92,6 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
         }
         return false;
     }
-    if (read.qsos.empty()) {
-        *error = file + ": no QSO in this log";
-        return false;
-    }
     // The same tidying the plug-in's feed gets, so that calls and exchanges compare as the
     // plug-in will see them; the findings keep the order of the file.
     log->notes = NormaliseLog(&read.qsos, "");

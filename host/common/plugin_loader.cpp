@@ -67,6 +67,31 @@ void Resolve(void* handle, const char* name, Fn* out, std::string* missing) {
     std::memcpy(out, &symbol, sizeof(Fn));
 }
 
+// The folder of the running program.
+std::filesystem::path ProgramFolder() {
+#ifdef _WIN32
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return std::filesystem::path();
+        }
+        if (length < buffer.size()) {
+            return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+#else
+    std::string buffer(4096, '\0');
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) {
+        return std::filesystem::path(".");
+    }
+    return std::filesystem::path(buffer.substr(0, static_cast<std::size_t>(length))).parent_path();
+#endif
+}
+
 }  // namespace
 
 bool StatsPlugin::Load(const std::filesystem::path& path, std::string* error) {
@@ -107,30 +132,6 @@ void StatsPlugin::Unload() {
         CloseLibrary(m_handle);
         m_handle = nullptr;
     }
-}
-
-std::filesystem::path ProgramFolder() {
-#ifdef _WIN32
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            return std::filesystem::path();
-        }
-        if (length < buffer.size()) {
-            return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-#else
-    std::string buffer(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) {
-        return std::filesystem::path(".");
-    }
-    return std::filesystem::path(buffer.substr(0, static_cast<std::size_t>(length))).parent_path();
-#endif
 }
 
 std::filesystem::path DefaultPluginPath() {

@@ -43,8 +43,5 @@ class StatsPlugin : public StatsEntryPoints {
     void* m_handle = nullptr;
 };
 
-// The folder of the running program.
-std::filesystem::path ProgramFolder();
-
 // The plug-in's file next to the running program: Stats.dll or libStats.so.
 std::filesystem::path DefaultPluginPath();

@@ -87,10 +87,6 @@ struct Parser {
 
 }  // namespace
 
-std::string HelpText() {
-    return Parser().app.help();
-}
-
 OptionsResult ParseOptions(const std::vector<std::string>& arguments) {
     Parser parser;
     OptionsResult result;

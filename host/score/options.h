@@ -29,5 +29,3 @@ struct OptionsResult {
 };
 
 OptionsResult ParseOptions(const std::vector<std::string>& arguments);
-
-std::string HelpText();
