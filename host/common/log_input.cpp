@@ -43,12 +43,6 @@ bool ReadStream(std::FILE* file, const std::string& name, std::string* bytes, st
 
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error) {
     bytes->clear();
-    if (path == kStandardInput) {
-#ifdef _WIN32
-        _setmode(_fileno(stdin), _O_BINARY);
-#endif
-        return ReadStream(stdin, StandardInputName(), bytes, error);
-    }
     std::error_code status;
     if (std::filesystem::is_directory(std::filesystem::path(path), status)) {
         *error = path + ": is a folder, not a file";
@@ -70,6 +64,14 @@ bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* err
     const bool read = ReadStream(file, path, bytes, error);
     std::fclose(file);
     return read;
+}
+
+bool ReadStandardInput(std::string* bytes, std::string* error) {
+    bytes->clear();
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    return ReadStream(stdin, StandardInputName(), bytes, error);
 }
 
 std::string StandardInputName() {

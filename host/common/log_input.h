@@ -9,14 +9,16 @@
 #include "host/common/cty_database.h"
 #include "host/common/log_qso.h"
 
-// The path that names standard input.
-constexpr const char* kStandardInput = "-";
 // How messages name standard input.
 std::string StandardInputName();
 
-// Reads the whole file, or standard input for "-"; false with a one-line message when it
-// cannot be read (missing, a folder, no read permission, larger than any log).
+// Reads the whole file; false with a one-line message when it cannot be read (missing, a
+// folder, no read permission, larger than any log). "-" is a file of that name here.
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error);
+
+// Reads standard input to its end, byte for byte; false with a one-line message when it
+// cannot be read or is larger than any log.
+bool ReadStandardInput(std::string* bytes, std::string* error);
 
 // Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.
 LogReadResult ParseLog(std::string_view bytes, const std::string& fileName);

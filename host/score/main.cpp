@@ -106,10 +106,13 @@ struct Inputs {
 
 // The log and the country file, read and tidied; an exit status when they cannot be.
 std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
-    inputs->logName = options.logFile == kStandardInput ? StandardInputName() : options.logFile;
+    const bool fromStandardInput = options.logFile == kStandardInput;
+    inputs->logName = fromStandardInput ? StandardInputName() : options.logFile;
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(options.logFile, &bytes, &error)) {
+    const bool read = fromStandardInput ? ReadStandardInput(&bytes, &error)
+                                        : ReadWholeFile(options.logFile, &bytes, &error);
+    if (!read) {
         return Fail(kExitInput, error);
     }
     inputs->log = ParseLog(bytes, inputs->logName);

@@ -6,8 +6,11 @@
 #include <utility>
 #include <vector>
 
+// The log file name that stands for standard input.
+constexpr const char* kStandardInput = "-";
+
 struct ScoreOptions {
-    std::string logFile;            // "-": standard input
+    std::string logFile;            // kStandardInput: standard input
     std::string ownCall;            // empty: from the log
     std::string ownExchangeSuffix;  // appended by the plug-in to every sent exchange
     std::string contestDate;        // "YYYY-MM-DD"; empty: date of the log's first QSO
