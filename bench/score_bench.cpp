@@ -60,7 +60,7 @@ const CtyDatabase& Cty() {
         std::string bytes;
         std::string error;
         std::optional<InputError> parseError;
-        ReadWholeFile(STATS_CTY_PATH, &bytes, &error);
+        ReadWholeFile(STATS_CTY_PATH, kLargestInputFile, &bytes, &error);
         return CtyDatabase::Parse(bytes, STATS_CTY_PATH, &parseError);
     }();
     return cty;
@@ -79,7 +79,7 @@ BENCHMARK(ReadAndLookUp)->Unit(benchmark::kMillisecond);
 void CountryFileLoad(benchmark::State& state) {
     std::string bytes;
     std::string error;
-    ReadWholeFile(STATS_CTY_PATH, &bytes, &error);
+    ReadWholeFile(STATS_CTY_PATH, kLargestInputFile, &bytes, &error);
     for (auto _ : state) {
         std::optional<InputError> parseError;
         benchmark::DoNotOptimize(CtyDatabase::Parse(bytes, STATS_CTY_PATH, &parseError));
@@ -138,7 +138,7 @@ void ScoreEndToEndWithReport(benchmark::State& state) {
         const ScoreRunResult result = RunScoring(plugin, log.qsos, Start());
         std::string bytes;
         std::string error;
-        ReadWholeFile(RejectedReportName(46362.0), &bytes, &error);
+        ReadWholeFile(RejectedReportName(46362.0), kLargestInputFile, &bytes, &error);
         ReportPageInput page;
         page.summary = ReadSummary(result.summary).value_or(SummaryFigures{});
         page.rejected = ReadRejectedReport(bytes);

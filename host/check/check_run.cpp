@@ -105,10 +105,8 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     };
     std::string ctyBytes;
     std::string error;
-    std::error_code fsError;
-    if (fs::is_directory(options.ctyPath, fsError) ||
-        !ReadWholeFile(options.ctyPath, &ctyBytes, &error)) {
-        return fail((error.empty() ? options.ctyPath + ": a folder" : error) +
+    if (!ReadWholeFile(options.ctyPath, kLargestInputFile, &ctyBytes, &error)) {
+        return fail(error +
                     " (the country file: install the hamradio-files package or give --cty PATH)");
     }
     std::optional<InputError> ctyError;
@@ -123,6 +121,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
         return fail(error);
     }
     const fs::path outDir = Absolute(options.outDir);
+    std::error_code fsError;
     fs::create_directories(outDir, fsError);
     if (!fs::is_directory(outDir, fsError)) {
         return fail("cannot make the results folder " + outDir.string());

@@ -70,18 +70,8 @@ std::string CallOfLog(const LogReadResult& read) {
 // Reads one file; false with the reason in *error.
 bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
                     std::string* error) {
-    std::error_code sizeError;
-    if (fs::is_directory(file, sizeError)) {
-        *error = file + ": a folder, not a log";
-        return false;
-    }
-    const auto size = fs::file_size(file, sizeError);
-    if (!sizeError && size > kLargestLogBytes) {
-        *error = file + ": " + std::to_string(size) + " bytes, larger than any contest log";
-        return false;
-    }
     std::string bytes;
-    if (!ReadWholeFile(file, &bytes, error)) {
+    if (!ReadWholeFile(file, kLargestLogBytes, &bytes, error)) {
         return false;
     }
     LogReadResult read = ParseLog(bytes, file);

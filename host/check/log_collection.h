@@ -2,6 +2,7 @@
 // read and given its station's call, and two logs of one station refused.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,4 +25,4 @@ CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromN
 bool LooksLikeStationCall(const std::string& call);
 
 // Logs above this size are refused unread: a contest log of 10 000 QSOs is 1 MB.
-constexpr unsigned long long kLargestLogBytes = 64ULL * 1024 * 1024;
+constexpr std::size_t kLargestLogBytes = std::size_t{64} << 20;

@@ -3,9 +3,10 @@
 #include "host/common/log_input.h"
 
 #include <cerrno>
-#include <filesystem>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <unordered_map>
 
 #ifdef _WIN32
@@ -19,15 +20,28 @@
 
 namespace {
 
-// Nothing that large is a log; a device that never ends is refused instead of filling memory.
-constexpr std::size_t kLargestFile = std::size_t{1} << 30;
+// "64 MB", "1 GB": a size limit in words.
+std::string SizeText(std::size_t bytes) {
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+    constexpr std::size_t kGigabyte = std::size_t{1} << 30;
+    if (bytes >= kGigabyte && bytes % kGigabyte == 0) {
+        return std::to_string(bytes / kGigabyte) + " GB";
+    }
+    return bytes >= kMegabyte && bytes % kMegabyte == 0 ? std::to_string(bytes / kMegabyte) + " MB"
+                                                        : std::to_string(bytes) + " bytes";
+}
 
-bool ReadStream(std::FILE* file, const std::string& name, std::string* bytes, std::string* error) {
+std::string TooLarge(const std::string& name, std::size_t largest) {
+    return name + ": larger than " + SizeText(largest) + ", not a log";
+}
+
+bool ReadStream(std::FILE* file, const std::string& name, std::size_t largest, std::string* bytes,
+                std::string* error) {
     char buffer[65536];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        if (bytes->size() + count > kLargestFile) {
-            *error = name + ": larger than 1 GB, not a log";
+        if (count > largest - bytes->size()) {
+            *error = TooLarge(name, largest);
             return false;
         }
         bytes->append(buffer, count);
@@ -41,11 +55,20 @@ bool ReadStream(std::FILE* file, const std::string& name, std::string* bytes, st
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error) {
+bool ReadWholeFile(const std::string& path, std::size_t largest, std::string* bytes,
+                   std::string* error) {
     bytes->clear();
     std::error_code status;
     if (std::filesystem::is_directory(std::filesystem::path(path), status)) {
         *error = path + ": is a folder, not a file";
+        return false;
+    }
+    // A file of known size is refused unread when too large, and read in one allocation
+    // otherwise (a 100 000-QSO log is 20 MB).
+    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), status);
+    const bool sizeKnown = !status;
+    if (sizeKnown && size > largest) {
+        *error = TooLarge(path, largest);
         return false;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -53,25 +76,20 @@ bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* err
         *error = path + ": cannot open: " + std::strerror(errno);
         return false;
     }
-    // One allocation for the whole file when its size is known (a 100 000-QSO log is 20 MB).
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        if (size > 0 && static_cast<unsigned long>(size) <= kLargestFile) {
-            bytes->reserve(static_cast<std::size_t>(size));
-        }
-        std::rewind(file);
+    if (sizeKnown) {
+        bytes->reserve(static_cast<std::size_t>(size));
     }
-    const bool read = ReadStream(file, path, bytes, error);
+    const bool read = ReadStream(file, path, largest, bytes, error);
     std::fclose(file);
     return read;
 }
 
-bool ReadStandardInput(std::string* bytes, std::string* error) {
+bool ReadStandardInput(std::size_t largest, std::string* bytes, std::string* error) {
     bytes->clear();
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    return ReadStream(stdin, StandardInputName(), bytes, error);
+    return ReadStream(stdin, StandardInputName(), largest, bytes, error);
 }
 
 std::string StandardInputName() {

@@ -2,6 +2,7 @@
 // DXCC prefixes from the country file.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,18 @@
 // How messages name standard input.
 std::string StandardInputName();
 
+// Nothing that large is a log or a country file; a device that never ends is refused
+// instead of filling memory.
+constexpr std::size_t kLargestInputFile = std::size_t{1} << 30;
+
 // Reads the whole file; false with a one-line message when it cannot be read (missing, a
-// folder, no read permission, larger than any log). "-" is a file of that name here.
-bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error);
+// folder, no read permission, more than `largest` bytes). "-" is a file of that name here.
+bool ReadWholeFile(const std::string& path, std::size_t largest, std::string* bytes,
+                   std::string* error);
 
 // Reads standard input to its end, byte for byte; false with a one-line message when it
-// cannot be read or is larger than any log.
-bool ReadStandardInput(std::string* bytes, std::string* error);
+// cannot be read or holds more than `largest` bytes.
+bool ReadStandardInput(std::size_t largest, std::string* bytes, std::string* error);
 
 // Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.
 LogReadResult ParseLog(std::string_view bytes, const std::string& fileName);

@@ -110,8 +110,9 @@ std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
     inputs->logName = fromStandardInput ? StandardInputName() : options.logFile;
     std::string bytes;
     std::string error;
-    const bool read = fromStandardInput ? ReadStandardInput(&bytes, &error)
-                                        : ReadWholeFile(options.logFile, &bytes, &error);
+    const bool read = fromStandardInput
+                          ? ReadStandardInput(kLargestInputFile, &bytes, &error)
+                          : ReadWholeFile(options.logFile, kLargestInputFile, &bytes, &error);
     if (!read) {
         return Fail(kExitInput, error);
     }
@@ -120,7 +121,7 @@ std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
         return FailOnLog(inputs->log.errors);
     }
     std::string ctyBytes;
-    if (!ReadWholeFile(options.ctyPath, &ctyBytes, &error)) {
+    if (!ReadWholeFile(options.ctyPath, kLargestInputFile, &ctyBytes, &error)) {
         return Fail(kExitInput, error +
                                     " (the country file: install the hamradio-files package "
                                     "or give --cty PATH)");
@@ -219,7 +220,7 @@ int Run(const ScoreOptions& options) {
     WorkedTally worked;
     if (!reportPath.empty() || !options.exchanges.empty()) {
         std::string reportBytes;
-        if (ReadWholeFile(rejectedPath.string(), &reportBytes, &error)) {
+        if (ReadWholeFile(rejectedPath.string(), kLargestInputFile, &reportBytes, &error)) {
             rejected = ReadRejectedReport(reportBytes);
         }
         rejectedQsos = MatchRejected(qsos, rejected);

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     }
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(argv[1], &bytes, &error)) {
+    if (!ReadWholeFile(argv[1], kLargestInputFile, &bytes, &error)) {
         std::cerr << error << '\n';
         return 2;
     }
