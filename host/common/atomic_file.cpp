@@ -10,6 +10,8 @@
 #include <windows.h>
 #endif
 
+#include "host/common/open_file.h"
+
 namespace fs = std::filesystem;
 
 bool WriteFileAtomically(const fs::path& path, const std::string& content, std::string* reason) {
@@ -20,7 +22,7 @@ bool WriteFileAtomically(const fs::path& path, const std::string& content, std::
         *reason = "a folder stands at its name";
         return false;
     }
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    std::FILE* file = OpenFile(temporary, "wb");
     if (file == nullptr) {
         *reason = std::strerror(errno);
         return false;

@@ -17,6 +17,7 @@
 #include "host/common/adif_conversion.h"
 #include "host/common/adif_reader.h"
 #include "host/common/cabrillo_reader.h"
+#include "host/common/open_file.h"
 
 namespace {
 
@@ -55,31 +56,32 @@ bool ReadStream(std::FILE* file, const std::string& name, std::size_t largest, s
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::size_t largest, std::string* bytes,
+bool ReadWholeFile(const std::filesystem::path& path, std::size_t largest, std::string* bytes,
                    std::string* error) {
     bytes->clear();
+    const std::string name = path.string();
     std::error_code status;
-    if (std::filesystem::is_directory(std::filesystem::path(path), status)) {
-        *error = path + ": is a folder, not a file";
+    if (std::filesystem::is_directory(path, status)) {
+        *error = name + ": is a folder, not a file";
         return false;
     }
     // A file of known size is refused unread when too large, and read in one allocation
     // otherwise (a 100 000-QSO log is 20 MB).
-    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), status);
+    const std::uintmax_t size = std::filesystem::file_size(path, status);
     const bool sizeKnown = !status;
     if (sizeKnown && size > largest) {
-        *error = TooLarge(path, largest);
+        *error = TooLarge(name, largest);
         return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (file == nullptr) {
-        *error = path + ": cannot open: " + std::strerror(errno);
+        *error = name + ": cannot open: " + std::strerror(errno);
         return false;
     }
     if (sizeKnown) {
         bytes->reserve(static_cast<std::size_t>(size));
     }
-    const bool read = ReadStream(file, path, largest, bytes, error);
+    const bool read = ReadStream(file, name, largest, bytes, error);
     std::fclose(file);
     return read;
 }

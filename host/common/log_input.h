@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ constexpr std::size_t kLargestInputFile = std::size_t{1} << 30;
 
 // Reads the whole file; false with a one-line message when it cannot be read (missing, a
 // folder, no read permission, more than `largest` bytes). "-" is a file of that name here.
-bool ReadWholeFile(const std::string& path, std::size_t largest, std::string* bytes,
+bool ReadWholeFile(const std::filesystem::path& path, std::size_t largest, std::string* bytes,
                    std::string* error);
 
 // Reads standard input to its end, byte for byte; false with a one-line message when it

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/common/automation_date.h"
+#include "host/common/open_file.h"
 
 namespace fs = std::filesystem;
 
@@ -15,7 +16,7 @@ constexpr const char* kProbeName = ".sarnet-score-write-test";
 
 // Opens for appending, which changes nothing in a file that stands; the reason when it fails.
 std::optional<std::string> AppendProblem(const fs::path& file) {
-    std::FILE* opened = std::fopen(file.string().c_str(), "ab");
+    std::FILE* opened = OpenFile(file, "ab");
     if (opened == nullptr) {
         return std::string(std::strerror(errno));
     }
