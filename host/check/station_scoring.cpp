@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "host/common/log_normalizer.h"
 #include "host/common/plugin_feed.h"
@@ -107,12 +108,9 @@ StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCa
     start.hostDirectory += static_cast<char>(fs::path::preferred_separator);
     start.ownCall = ownCall;
     start.contestDays = m_contestDays;
-    StartRun(m_plugin, start);
-    for (const LogQso& qso : fed) {
-        FeedQso(m_plugin, qso, ownCall);
-    }
-    const char* summary = m_plugin.GetResult0(&result.score);
-    result.summary = summary != nullptr ? summary : "";
+    ScoreRunResult run = RunScoring(m_plugin, fed, start);
+    result.score = run.scoreOut;
+    result.summary = std::move(run.summary);
     result.findings = ReportLines(folder);
     return result;
 }

@@ -6,8 +6,6 @@ namespace {
 
 constexpr StatsDateTime kNullDate{0.0, 2};
 
-}  // namespace
-
 void StartRun(const StatsEntryPoints& plugin, const RunStart& start) {
     const StatsDateTime contestDate{start.contestDays, 0};
     plugin.ResetStats0(start.hostDirectory.c_str(), start.cabrillo ? 1 : 0, start.ownCall.c_str(),
@@ -23,4 +21,20 @@ void FeedQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::strin
                     qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
                     qso.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.entity.c_str(), "",
                     qso.band.c_str(), "");
+}
+
+}  // namespace
+
+ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
+                          const RunStart& start) {
+    StartRun(plugin, start);
+    for (const LogQso& qso : qsos) {
+        FeedQso(plugin, qso, start.ownCall);
+    }
+    ScoreRunResult result;
+    int score = 0;
+    const char* text = plugin.GetResult0(&score);
+    result.summary = text != nullptr ? text : "";
+    result.scoreOut = score;
+    return result;
 }

@@ -1,8 +1,10 @@
 // A contest run fed to the plug-in as the logging program feeds it: ResetStats0 with the
-// work folder, own call, dates and exchange suffix, then AddData0 for every QSO.
+// work folder, own call, dates and exchange suffix, AddData0 for every QSO in time order,
+// then GetResult0.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/common/log_qso.h"
 #include "host/common/plugin_loader.h"
@@ -15,7 +17,13 @@ struct RunStart {
     bool cabrillo = false;     // the plug-in writes the Cabrillo log at every summary
 };
 
-void StartRun(const StatsEntryPoints& plugin, const RunStart& start);
+struct ScoreRunResult {
+    std::string summary;
+    int scoreOut = 0;  // GetResult0's out-parameter: the score, or -1 in a Cabrillo run
+};
 
-// One QSO, logged under its own call when the log names one and under ownCall otherwise.
-void FeedQso(const StatsEntryPoints& plugin, const LogQso& qso, const std::string& ownCall);
+// The whole run: ResetStats0, AddData0 for every QSO (logged under its own call when the log
+// names one and under start.ownCall otherwise), then GetResult0. What the plug-in makes of it
+// is in the summary and in its files.
+ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
+                          const RunStart& start);

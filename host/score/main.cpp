@@ -15,6 +15,7 @@
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
+#include "host/common/plugin_feed.h"
 #include "host/common/plugin_loader.h"
 #include "host/common/summary_reader.h"
 #include "host/common/text_util.h"
@@ -26,7 +27,6 @@
 #include "host/score/rate_tally.h"
 #include "host/score/rejected_report.h"
 #include "host/score/report_page.h"
-#include "host/score/score_run.h"
 #include "host/score/worked_tally.h"
 
 namespace {

@@ -84,12 +84,7 @@ class LoggerExport : public ::testing::Test {
         start.ownCall = "YO8SRN";
         start.ownExchangeSuffix = "NT";
         start.contestDays = 46363.0;
-        StartRun(m_plugin, start);
-        for (const LogQso& qso : log.qsos) {
-            FeedQso(m_plugin, qso, start.ownCall);
-        }
-        int score = 0;
-        scored.summary = m_plugin.GetResult0(&score);
+        scored.summary = RunScoring(m_plugin, log.qsos, start).summary;
         scored.report = ReadText(work / "BadQSO_StatsSarnet_07_12_2026.txt");
         return scored;
     }

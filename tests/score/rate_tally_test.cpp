@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/common/plugin_feed.h"
 #include "host/common/summary_reader.h"
 #include "host/score/rate_tally.h"
 #include "host/score/rejected_report.h"
-#include "host/score/score_run.h"
 #include "scratch_folder.h"
 
 namespace {

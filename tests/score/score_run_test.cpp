@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/score/score_run.h"
+#include "host/common/plugin_feed.h"
 
 namespace {
 
