@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
@@ -84,10 +86,10 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
     }
     // The same tidying the plug-in's feed gets, so that calls and exchanges compare as the
     // plug-in will see them; the findings keep the order of the file.
-    log->notes = NormaliseLog(&read.qsos, "");
-    std::stable_sort(read.qsos.begin(), read.qsos.end(), [](const LogQso& a, const LogQso& b) {
-        return a.recordNumber < b.recordNumber;
-    });
+    log->notes = TidyLog(&read.qsos, "");
+    if (std::optional<std::string> note = TimeOrderNote(read.qsos)) {
+        log->notes.push_back(std::move(*note));
+    }
     log->call = callFromName ? CallOfFileName(file) : CallOfLog(read);
     if (log->call.empty()) {
         *error = file +

@@ -102,7 +102,7 @@ StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCa
         return result;
     }
     std::vector<LogQso> fed = qsos;
-    NormaliseLog(&fed, "");
+    SortByTime(&fed);
     RunStart start;
     start.hostDirectory = folder.string();
     start.hostDirectory += static_cast<char>(fs::path::preferred_separator);

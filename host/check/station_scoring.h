@@ -31,7 +31,8 @@ class StationScorer {
                   double contestDays);
 
     // Two contest runs, each fed exactly as sarnet-score feeds a log under the station's
-    // call: `claimed` (the whole log) and `kept` (what stands), in file order.
+    // call: `claimed` (the whole log) and `kept` (what stands), tidied (TidyLog) and in file
+    // order; each is fed in time order.
     StationScores Score(const std::string& ownCall, const std::vector<LogQso>& claimed,
                         const std::vector<LogQso>& kept);
 

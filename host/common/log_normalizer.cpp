@@ -2,6 +2,7 @@
 #include "host/common/log_normalizer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/common/band_plan.h"
 #include "host/common/text_util.h"
@@ -35,8 +36,7 @@ std::string NormaliseCall(std::string_view call) {
     return Upper(Trim(call));
 }
 
-std::vector<std::string> NormaliseLog(std::vector<LogQso>* qsos,
-                                      const std::string& ownExchangeSuffix) {
+std::vector<std::string> TidyLog(std::vector<LogQso>* qsos, const std::string& ownExchangeSuffix) {
     std::size_t suffixed = 0;
     std::size_t kilohertz = 0;
     std::size_t fromBand = 0;
@@ -83,19 +83,37 @@ std::vector<std::string> NormaliseLog(std::vector<LogQso>* qsos,
         notes.push_back(Count(suffixed, "sent exchange", "sent exchanges") + " already end with " +
                         Shown(ownExchangeSuffix) + ": the suffix is not added twice");
     }
+    return notes;
+}
+
+std::optional<std::string> TimeOrderNote(const std::vector<LogQso>& qsos) {
     std::size_t misplaced = 0;
     double latest = 0.0;
-    for (std::size_t i = 0; i < qsos->size(); ++i) {
-        const double days = (*qsos)[i].days;
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        const double days = qsos[i].days;
         misplaced += i > 0 && days < latest ? 1 : 0;
         latest = i == 0 ? days : std::max(latest, days);
     }
-    if (misplaced > 0) {
-        std::stable_sort(qsos->begin(), qsos->end(),
-                         [](const LogQso& a, const LogQso& b) { return a.days < b.days; });
-        notes.push_back("the log is not in time order (" +
-                        Count(misplaced, "QSO follows", "QSOs follow") +
-                        " a later one): the QSOs are fed oldest first");
+    if (misplaced == 0) {
+        return std::nullopt;
+    }
+    return "the log is not in time order (" + Count(misplaced, "QSO follows", "QSOs follow") +
+           " a later one): the QSOs are fed oldest first";
+}
+
+void SortByTime(std::vector<LogQso>* qsos) {
+    const auto earlier = [](const LogQso& a, const LogQso& b) { return a.days < b.days; };
+    if (!std::is_sorted(qsos->begin(), qsos->end(), earlier)) {
+        std::stable_sort(qsos->begin(), qsos->end(), earlier);
+    }
+}
+
+std::vector<std::string> NormaliseLog(std::vector<LogQso>* qsos,
+                                      const std::string& ownExchangeSuffix) {
+    std::vector<std::string> notes = TidyLog(qsos, ownExchangeSuffix);
+    if (std::optional<std::string> note = TimeOrderNote(*qsos)) {
+        notes.push_back(std::move(*note));
+        SortByTime(qsos);
     }
     return notes;
 }

@@ -16,6 +16,7 @@
 #include "host/check/station_scoring.h"
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
+#include "host/common/log_normalizer.h"
 #include "tests/check/contest_simulator.h"
 
 namespace {
@@ -159,6 +160,7 @@ TEST_F(CheckRunTest, UnseenSimulatedContestGetsEveryVerdictAndFinalScoreRight) {
         const auto& row = results.at(log.call);
         EXPECT_EQ(row[11], std::to_string(log.clockOffsetMinutes)) << log.call;
         LogReadResult read = ParseLog(log.text, log.fileName);
+        TidyLog(&read.qsos, "");
         // The truth rows of a log are in file order, as are its QSOs.
         std::vector<LogQso> kept;
         for (std::size_t i = 0; i < read.qsos.size(); ++i) {
