@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "host/check/cross_check.h"
+#include "host/common/automation_date.h"
 
 ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
     std::size_t total = 0;
@@ -32,7 +32,7 @@ ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
             const auto bandMode = bandModes.emplace(qsos[i].band + ' ' + qsos[i].mode,
                                                     static_cast<std::uint32_t>(bandModes.size()));
             entry.bandMode = bandMode.first->second;
-            entry.seconds = ToSeconds(qsos[i].days);
+            entry.seconds = AutomationSeconds(qsos[i].days);
             if (m_firstLogWith[entry.call] == kNoLog) {
                 m_firstLogWith[entry.call] = log;
             } else if (m_firstLogWith[entry.call] != log) {

@@ -10,6 +10,7 @@
 #include "host/check/clock_offsets.h"
 #include "host/check/contest_index.h"
 #include "host/check/exchange_match.h"
+#include "host/common/automation_date.h"
 
 namespace {
 
@@ -35,10 +36,10 @@ class Checker {
           m_partner(m_index.Qsos().size(), kNoIndex),
           m_sameAs(m_index.Qsos().size(), kNoIndex) {
         if (settings.startDays) {
-            m_start = ToSeconds(*settings.startDays);
+            m_start = AutomationSeconds(*settings.startDays);
         }
         if (settings.endDays) {
-            m_end = ToSeconds(*settings.endDays);
+            m_end = AutomationSeconds(*settings.endDays);
         }
     }
 
@@ -267,10 +268,6 @@ class Checker {
 };
 
 }  // namespace
-
-std::int64_t ToSeconds(double days) {
-    return std::llround(days * 86400.0);
-}
 
 std::vector<StationFindings> CrossCheck(const std::vector<StationLog>& logs,
                                         const CheckSettings& settings) {

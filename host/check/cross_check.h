@@ -46,6 +46,3 @@ struct StationFindings {
 
 std::vector<StationFindings> CrossCheck(const std::vector<StationLog>& logs,
                                         const CheckSettings& settings);
-
-// Seconds since 1899-12-30 00:00 of an automation date, to the nearest second.
-std::int64_t ToSeconds(double days);

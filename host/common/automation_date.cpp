@@ -2,6 +2,7 @@
 #include "host/common/automation_date.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -42,6 +43,61 @@ CivilTime FromAutomationDate(double days) {
     civil.month = date.month;
     civil.day = date.day;
     return civil;
+}
+
+CivilTime CivilTimeOf(double days) {
+    const int64_t seconds = AutomationSeconds(days);
+    // Whole days toward minus infinity: the second of the day is never negative.
+    const int64_t day = seconds >= 0 ? seconds / kSecondsPerDay
+                                     : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+    const int64_t secondOfDay = seconds - day * kSecondsPerDay;
+    const CivilDate date = CivilFromDays(day + kAutomationEpoch);
+    CivilTime civil;
+    civil.year = date.year;
+    civil.month = date.month;
+    civil.day = date.day;
+    civil.hour = static_cast<int>(secondOfDay / 3600);
+    civil.minute = static_cast<int>(secondOfDay / 60 % 60);
+    civil.second = static_cast<int>(secondOfDay % 60);
+    return civil;
+}
+
+std::string FormatAutomationDate(double days, std::string_view pattern) {
+    const CivilTime time = CivilTimeOf(days);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        int value = 0;
+        int width = 2;
+        switch (i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] : '\0') {
+            case 'Y':
+                value = time.year;
+                width = 4;
+                break;
+            case 'm':
+                value = time.month;
+                break;
+            case 'd':
+                value = time.day;
+                break;
+            case 'H':
+                value = time.hour;
+                break;
+            case 'M':
+                value = time.minute;
+                break;
+            case 'S':
+                value = time.second;
+                break;
+            default:
+                text += pattern[i];
+                continue;
+        }
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%0*d", width, value);
+        text += digits;
+        ++i;
+    }
+    return text;
 }
 
 std::optional<CivilTime> ParseDate(std::string_view text) {

@@ -2,9 +2,7 @@
 // outside the contest.
 #include "host/score/call_answers.h"
 
-#include <cmath>
-#include <cstdio>
-
+#include "host/common/automation_date.h"
 #include "host/common/log_normalizer.h"
 #include "host/common/text_util.h"
 
@@ -12,13 +10,6 @@ namespace {
 
 constexpr const char* kCheckBand = "80m";
 constexpr const char* kCheckMode = "BPSK31";
-
-std::string TimeOfDay(double days) {
-    const long seconds = std::lround((days - std::floor(days)) * 86400.0) % 86400;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02ld:%02ld", seconds / 3600, seconds / 60 % 60);
-    return text;
-}
 
 std::string Returned(const char* entryPoint, int code, bool verbose) {
     return verbose ? " [" + std::string(entryPoint) + " returned " + std::to_string(code) + "]"
@@ -44,7 +35,8 @@ std::string AnswerCallCheck(const StatsEntryPoints& plugin, const std::string& c
             answer = "duplicate";
             for (const LogQso& qso : qsos) {
                 if (qso.call == asked && Lower(qso.band) == kCheckBand && qso.mode == kCheckMode) {
-                    answer += ": worked " + TimeOfDay(qso.days) + " UTC on " + qso.band;
+                    answer += ": worked " + FormatAutomationDate(qso.days, "%H:%M") + " UTC on " +
+                              qso.band;
                     break;
                 }
             }

@@ -14,10 +14,7 @@ namespace {
 constexpr double kLongestContestDays = 2.0;
 
 std::string DateText(double days) {
-    const CivilTime date = FromAutomationDate(days);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
+    return FormatAutomationDate(days, "%Y-%m-%d");
 }
 
 bool EndsWithCounty(const std::string& exchange, const std::vector<std::string>& codes) {

@@ -66,11 +66,7 @@ std::optional<std::string> UnwrittenReason(const fs::path& file) {
 }
 
 std::string RejectedReportName(double contestDays) {
-    const CivilTime date = FromAutomationDate(contestDays);
-    char name[64];
-    std::snprintf(name, sizeof name, "BadQSO_StatsSarnet_%02d_%02d_%04d.txt", date.day, date.month,
-                  date.year);
-    return name;
+    return FormatAutomationDate(contestDays, "BadQSO_StatsSarnet_%d_%m_%Y.txt");
 }
 
 std::string CabrilloFileName(const std::string& ownCall) {

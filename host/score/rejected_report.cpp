@@ -5,8 +5,6 @@
 #include "host/score/rejected_report.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <unordered_map>
 
 #include "host/common/automation_date.h"
@@ -105,14 +103,7 @@ std::vector<RejectedQso> ReadRejectedReport(std::string_view text) {
 }
 
 std::string ReportTime(double days) {
-    const double seconds = std::round(days * 86400.0);
-    const double day = std::floor(seconds / 86400.0);
-    const CivilTime date = FromAutomationDate(day);
-    const long secondOfDay = static_cast<long>(seconds - day * 86400.0);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld%02ld", date.year, date.month, date.day,
-                  secondOfDay / 3600, secondOfDay / 60 % 60);
-    return text;
+    return FormatAutomationDate(days, "%Y-%m-%d %H%M");
 }
 
 std::vector<bool> MatchRejected(const std::vector<LogQso>& qsos,

@@ -47,28 +47,12 @@ long PeriodIndex(double days, double periodDays) {
     return std::lround(days / periodDays);
 }
 
-CivilTime Clock(double days) {
-    const double minutes = std::round(days * 1440.0);
-    const double day = std::floor(minutes / 1440.0);
-    CivilTime time = FromAutomationDate(day);
-    const long minuteOfDay = static_cast<long>(minutes - day * 1440.0);
-    time.hour = static_cast<int>(minuteOfDay / 60);
-    time.minute = static_cast<int>(minuteOfDay % 60);
-    return time;
-}
-
 std::string ClockText(double days) {
-    const CivilTime time = Clock(days);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
-    return text;
+    return FormatAutomationDate(days, "%H:%M");
 }
 
 std::string DateText(double days) {
-    const CivilTime time = Clock(days);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", time.year, time.month, time.day);
-    return text;
+    return FormatAutomationDate(days, "%Y-%m-%d");
 }
 
 std::string PeriodText(double start, double periodDays) {
@@ -156,7 +140,7 @@ std::string TimeLabels(const std::vector<RateSample>& samples, double periodDays
         // Labels at the edges stay inside the view box.
         const char* anchor = i == 0 ? "start" : x > kWidth - kRight - 40.0 ? "end" : "middle";
         if (periodDays >= 1.0) {
-            svg += Text(x, y, "tick", anchor, DateText(start).substr(5));
+            svg += Text(x, y, "tick", anchor, FormatAutomationDate(start, "%m-%d"));
             continue;
         }
         svg += Text(x, y, "tick", anchor, ClockText(start));
