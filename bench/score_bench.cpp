@@ -57,11 +57,10 @@ const std::string& BigLog() {
 
 const CtyDatabase& Cty() {
     static const CtyDatabase cty = [] {
-        std::string bytes;
+        CtyDatabase loaded;
         std::string error;
-        std::optional<InputError> parseError;
-        ReadWholeFile(STATS_CTY_PATH, kLargestInputFile, &bytes, &error);
-        return CtyDatabase::Parse(bytes, STATS_CTY_PATH, &parseError);
+        LoadCtyDatabase(STATS_CTY_PATH, &loaded, &error);
+        return loaded;
     }();
     return cty;
 }

@@ -15,17 +15,12 @@
 #include "host/check/station_scoring.h"
 #include "host/common/atomic_file.h"
 #include "host/common/cty_database.h"
+#include "host/common/file_paths.h"
 #include "host/common/log_input.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Absolute(const std::string& path) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(fs::path(path), error);
-    return error ? path : absolute.lexically_normal().string();
-}
 
 // The contest date the plug-in is given: that of the period's start, else of the first QSO.
 double ContestDate(const CheckOptions& options, const std::vector<StationLog>& logs) {
@@ -103,24 +98,20 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
         err << "sarnet-check: " << message << '\n';
         return kExitCannotRun;
     };
-    std::string ctyBytes;
     std::string error;
-    if (!ReadWholeFile(options.ctyPath, kLargestInputFile, &ctyBytes, &error)) {
-        return fail(error +
-                    " (the country file: install the hamradio-files package or give --cty PATH)");
-    }
-    std::optional<InputError> ctyError;
-    const CtyDatabase cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
-    if (ctyError) {
-        return fail(ctyError->Format());
+    CtyDatabase cty;
+    if (!LoadCtyDatabase(options.ctyPath, &cty, &error)) {
+        return fail(error);
     }
     const std::string pluginPath =
-        Absolute(options.pluginPath.empty() ? DefaultPluginPath().string() : options.pluginPath);
+        AbsolutePath(options.pluginPath.empty() ? DefaultPluginPath()
+                                                : fs::path(options.pluginPath))
+            .string();
     StatsPlugin plugin;
     if (!plugin.Load(pluginPath, &error)) {
         return fail(error);
     }
-    const fs::path outDir = Absolute(options.outDir);
+    const fs::path outDir = AbsolutePath(options.outDir);
     std::error_code fsError;
     fs::create_directories(outDir, fsError);
     if (!fs::is_directory(outDir, fsError)) {
@@ -148,7 +139,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     results.startText = options.startText;
     results.endText = options.endText;
     results.pluginPath = pluginPath;
-    results.ctyPath = Absolute(options.ctyPath);
+    results.ctyPath = AbsolutePath(options.ctyPath).string();
     results.findings = CrossCheck(results.logs, results.settings);
     ScoreStations(plugin, cty, workRoot.Path(), ContestDate(options, results.logs), &results);
     SortByFinalScore(&results);

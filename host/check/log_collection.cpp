@@ -11,6 +11,7 @@
 
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
+#include "host/common/station_call.h"
 #include "host/common/text_util.h"
 
 namespace {
@@ -57,18 +58,6 @@ std::string CallOfFileName(const std::string& file) {
     return stem;
 }
 
-std::string CallOfLog(const LogReadResult& read) {
-    if (!NormaliseCall(read.ownCall).empty()) {
-        return NormaliseCall(read.ownCall);
-    }
-    for (const LogQso& qso : read.qsos) {
-        if (!qso.ownCall.empty()) {
-            return qso.ownCall;
-        }
-    }
-    return {};
-}
-
 // Reads one file; false with the reason in *error.
 bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
                     std::string* error) {
@@ -90,7 +79,7 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
     if (std::optional<std::string> note = TimeOrderNote(read.qsos)) {
         log->notes.push_back(std::move(*note));
     }
-    log->call = callFromName ? CallOfFileName(file) : CallOfLog(read);
+    log->call = callFromName ? CallOfFileName(file) : OwnCallOfLog(read);
     if (log->call.empty()) {
         *error = file +
                  ": the log names no station (CALLSIGN: or STATION_CALLSIGN); "
@@ -107,22 +96,6 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
 }
 
 }  // namespace
-
-bool LooksLikeStationCall(const std::string& call) {
-    if (call.empty() || call.size() > 20) {
-        return false;
-    }
-    bool letter = false;
-    bool digit = false;
-    for (const char c : call) {
-        letter = letter || (c >= 'A' && c <= 'Z');
-        digit = digit || (c >= '0' && c <= '9');
-        if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9') && c != '/') {
-            return false;
-        }
-    }
-    return letter && digit;
-}
 
 CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromName) {
     CollectedLogs result;

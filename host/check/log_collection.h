@@ -20,9 +20,5 @@ struct CollectedLogs {
 // `callFromName`, from the file name.
 CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromName);
 
-// Upper-case letters, digits and '/' with a letter and a digit somewhere, at most
-// 20 characters.
-bool LooksLikeStationCall(const std::string& call);
-
 // Logs above this size are refused unread: a contest log of 10 000 QSOs is 1 MB.
 constexpr std::size_t kLargestLogBytes = std::size_t{64} << 20;

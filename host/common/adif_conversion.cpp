@@ -9,19 +9,10 @@
 #include "host/common/automation_date.h"
 #include "host/common/band_plan.h"
 #include "host/common/log_normalizer.h"
+#include "host/common/station_call.h"
 #include "host/common/text_util.h"
 
 namespace {
-
-bool IsCallText(std::string_view call) {
-    for (char c : call) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte >= 0x7f) {
-            return false;
-        }
-    }
-    return !call.empty();
-}
 
 std::string Value(const AdifRecord& record, std::string_view name) {
     const std::string* value = record.Find(name);

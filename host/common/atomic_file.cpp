@@ -10,7 +10,7 @@
 #include <windows.h>
 #endif
 
-#include "host/common/open_file.h"
+#include "host/common/file_paths.h"
 
 namespace fs = std::filesystem;
 

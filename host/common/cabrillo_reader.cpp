@@ -6,6 +6,7 @@
 
 #include "host/common/automation_date.h"
 #include "host/common/band_plan.h"
+#include "host/common/station_call.h"
 #include "host/common/text_util.h"
 
 namespace {
@@ -94,18 +95,8 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         return result;
     }
     std::size_t lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
-        std::string_view line = bytes.substr(pos, end - pos);
-        pos = end + 1;
+    for (const std::string_view line : Lines(bytes)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
         const std::string where = "line " + std::to_string(lineNumber);
         std::string callShown;
         auto fail = [&](const char* field, const std::string& message) {
@@ -169,17 +160,13 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         }
         const std::size_t sentParts = rcvd - sent;
         const std::size_t rcvdParts = tokens.size() - rcvd;
-        bool callsReadable = true;
-        for (const std::size_t index : {sent, rcvd}) {
-            for (const char c : tokens[index]) {
-                const auto byte = static_cast<unsigned char>(c);
-                if (callsReadable && (byte < 0x20 || byte >= 0x7f)) {
-                    fail("call", Shown(tokens[index]) + " is not a call sign (non-ASCII byte)");
-                    callsReadable = false;
-                }
-            }
-        }
-        if (!callsReadable) {
+        // Parts hold no blank or tab: a call that is no call text has a control or
+        // non-ASCII byte.
+        const std::size_t unreadable = !IsCallText(tokens[sent])   ? sent
+                                       : !IsCallText(tokens[rcvd]) ? rcvd
+                                                                   : 0;
+        if (unreadable != 0) {
+            fail("call", Shown(tokens[unreadable]) + " is not a call sign (non-ASCII byte)");
             continue;
         }
         qso.ownCall = std::string(tokens[sent]);

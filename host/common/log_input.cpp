@@ -17,7 +17,7 @@
 #include "host/common/adif_conversion.h"
 #include "host/common/adif_reader.h"
 #include "host/common/cabrillo_reader.h"
-#include "host/common/open_file.h"
+#include "host/common/file_paths.h"
 
 namespace {
 
@@ -103,6 +103,21 @@ LogReadResult ParseLog(std::string_view bytes, const std::string& fileName) {
         return ParseCabrillo(bytes, fileName);
     }
     return ReadAdifLog(bytes, fileName);
+}
+
+bool LoadCtyDatabase(const std::string& path, CtyDatabase* cty, std::string* error) {
+    std::string bytes;
+    if (!ReadWholeFile(path, kLargestInputFile, &bytes, error)) {
+        *error += " (the country file: install the hamradio-files package or give --cty PATH)";
+        return false;
+    }
+    std::optional<InputError> parseError;
+    *cty = CtyDatabase::Parse(bytes, path, &parseError);
+    if (parseError) {
+        *error = parseError->Format();
+        return false;
+    }
+    return true;
 }
 
 void AssignPrefixes(const CtyDatabase& cty, std::vector<LogQso>* qsos) {

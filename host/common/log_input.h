@@ -30,6 +30,10 @@ bool ReadStandardInput(std::size_t largest, std::string* bytes, std::string* err
 // Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.
 LogReadResult ParseLog(std::string_view bytes, const std::string& fileName);
 
+// Reads and parses the country file; false with a one-line message naming the file, and when
+// it cannot be read, where a country file comes from.
+bool LoadCtyDatabase(const std::string& path, CtyDatabase* cty, std::string* error);
+
 // No standard ADIF or Cabrillo field carries the DXCC prefix as text (ADIF's DXCC is an
 // entity number and PFX a WPX prefix), so every prefix comes from the country file. A call
 // the file does not know gets an empty prefix and entity.

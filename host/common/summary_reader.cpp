@@ -9,14 +9,7 @@ namespace {
 
 std::vector<std::vector<std::string>> TextRows(std::string_view summary) {
     std::vector<std::vector<std::string>> rows;
-    std::size_t pos = 0;
-    while (pos < summary.size()) {
-        std::size_t end = summary.find('\n', pos);
-        if (end == std::string_view::npos) {
-            end = summary.size();
-        }
-        const std::string_view line = summary.substr(pos, end - pos);
-        pos = end + 1;
+    for (const std::string_view line : Lines(summary)) {
         std::vector<std::string> cells;
         std::size_t start = 0;
         while (true) {

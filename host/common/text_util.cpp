@@ -1,5 +1,23 @@
-// Text helpers of the hosts: trimming, letter case and text shown in messages.
+// Text helpers of the hosts: lines, trimming, letter case and text shown in messages.
 #include "host/common/text_util.h"
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        pos = end + 1;
+    }
+    return lines;
+}
 
 std::string Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");

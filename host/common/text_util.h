@@ -4,7 +4,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+// The lines of a text without their line ends ("\n" or "\r\n"); a last line without a line
+// end counts too, an empty text has none.
+std::vector<std::string_view> Lines(std::string_view text);
 // Without leading and trailing blanks, tabs and line ends.
 std::string Trim(std::string_view text);
 // ASCII letters folded to upper or lower case.

@@ -8,6 +8,7 @@
 
 #include "host/common/automation_date.h"
 #include "host/common/text_util.h"
+#include "host/score/worked_tally.h"
 
 namespace {
 
@@ -15,14 +16,6 @@ constexpr double kLongestContestDays = 2.0;
 
 std::string DateText(double days) {
     return FormatAutomationDate(days, "%Y-%m-%d");
-}
-
-bool EndsWithCounty(const std::string& exchange, const std::vector<std::string>& codes) {
-    if (exchange.size() < 2) {
-        return false;
-    }
-    const std::string last = Upper(exchange.substr(exchange.size() - 2));
-    return std::find(codes.begin(), codes.end(), last) != codes.end();
 }
 
 }  // namespace
@@ -69,7 +62,7 @@ std::vector<std::string> LogWarnings(const std::vector<LogQso>& qsos,
     }
     if (context.ownCallIsHome) {
         const auto missing = std::count_if(qsos.begin(), qsos.end(), [&](const LogQso& qso) {
-            return !EndsWithCounty(qso.exchSent + context.ownExchangeSuffix, context.countyCodes);
+            return CountyOf(qso.exchSent + context.ownExchangeSuffix, context.countyCodes).empty();
         });
         if (missing > 0) {
             warnings.push_back(std::to_string(missing) + " of " + std::to_string(qsos.size()) +

@@ -13,10 +13,12 @@
 
 #include "host/common/automation_date.h"
 #include "host/common/cty_database.h"
+#include "host/common/file_paths.h"
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
 #include "host/common/plugin_feed.h"
 #include "host/common/plugin_loader.h"
+#include "host/common/station_call.h"
 #include "host/common/summary_reader.h"
 #include "host/common/text_util.h"
 #include "host/score/call_answers.h"
@@ -37,8 +39,6 @@ constexpr int kExitUsage = 1;
 constexpr int kExitInput = 2;
 constexpr int kExitRun = 3;
 
-constexpr const char* kCallCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/";
-
 void Note(const std::string& message) {
     std::cerr << "sarnet-score: " << message << '\n';
 }
@@ -51,12 +51,6 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
-fs::path Absolute(const std::string& path) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(fs::path(path), error);
-    return error ? fs::path(path) : absolute.lexically_normal();
-}
-
 // Every error of the log, the first ones listed and the rest counted.
 int FailOnLog(const InputErrors& errors) {
     for (const InputError& error : errors.listed) {
@@ -67,18 +61,6 @@ int FailOnLog(const InputErrors& errors) {
     }
     Note("nothing was scored: correct the log and run again");
     return kExitInput;
-}
-
-std::string FirstOwnCall(const LogReadResult& log) {
-    if (!log.ownCall.empty()) {
-        return NormaliseCall(log.ownCall);
-    }
-    for (const LogQso& qso : log.qsos) {
-        if (!qso.ownCall.empty()) {
-            return qso.ownCall;
-        }
-    }
-    return {};
 }
 
 // The plug-in's text with this platform's line ends and a final one.
@@ -120,16 +102,8 @@ std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
     if (inputs->log.errors.Any()) {
         return FailOnLog(inputs->log.errors);
     }
-    std::string ctyBytes;
-    if (!ReadWholeFile(options.ctyPath, kLargestInputFile, &ctyBytes, &error)) {
-        return Fail(kExitInput, error +
-                                    " (the country file: install the hamradio-files package "
-                                    "or give --cty PATH)");
-    }
-    std::optional<InputError> ctyError;
-    inputs->cty = CtyDatabase::Parse(ctyBytes, options.ctyPath, &ctyError);
-    if (ctyError) {
-        return Fail(kExitInput, ctyError->Format());
+    if (!LoadCtyDatabase(options.ctyPath, &inputs->cty, &error)) {
+        return Fail(kExitInput, error);
     }
     AssignPrefixes(inputs->cty, &inputs->log.qsos);
     inputs->notes = NormaliseLog(&inputs->log.qsos, options.ownExchangeSuffix);
@@ -143,17 +117,17 @@ int Run(const ScoreOptions& options) {
     }
     const std::vector<LogQso>& qsos = inputs.log.qsos;
     const std::string ownCall =
-        options.ownCall.empty() ? FirstOwnCall(inputs.log) : NormaliseCall(options.ownCall);
+        options.ownCall.empty() ? OwnCallOfLog(inputs.log) : NormaliseCall(options.ownCall);
     if (ownCall.empty()) {
         return Fail(kExitUsage,
                     "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
                     "CALLSIGN:): give --call");
     }
     // The plug-in names its Cabrillo log after the own call.
-    if (ownCall.find_first_not_of(kCallCharacters) != std::string::npos) {
-        return Fail(
-            options.ownCall.empty() ? kExitInput : kExitUsage,
-            "the own call " + Printable(ownCall) + " is not a call sign (letters, digits and /)");
+    if (!LooksLikeStationCall(ownCall)) {
+        return Fail(options.ownCall.empty() ? kExitInput : kExitUsage,
+                    "the own call " + Printable(ownCall) +
+                        " is not a call sign (letters, digits and /, with a letter and a digit)");
     }
     std::optional<double> givenDate;
     if (!options.contestDate.empty()) {
@@ -161,14 +135,14 @@ int Run(const ScoreOptions& options) {
     }
     const double contestDays = givenDate ? *givenDate : std::floor(qsos.front().days);
 
-    const fs::path workDir = Absolute(options.workDir.empty() ? "." : options.workDir);
+    const fs::path workDir = AbsolutePath(options.workDir.empty() ? "." : options.workDir);
     if (const auto problem = WorkFolderProblem(workDir)) {
         return Fail(kExitRun, *problem);
     }
     const fs::path pluginPath =
-        options.pluginPath.empty() ? DefaultPluginPath() : Absolute(options.pluginPath);
+        options.pluginPath.empty() ? DefaultPluginPath() : AbsolutePath(options.pluginPath);
     const fs::path reportPath =
-        options.reportFile.empty() ? fs::path() : Absolute(options.reportFile);
+        options.reportFile.empty() ? fs::path() : AbsolutePath(options.reportFile);
     std::error_code fsError;
     fs::current_path(workDir, fsError);
     if (fsError) {

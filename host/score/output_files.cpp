@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "host/common/automation_date.h"
-#include "host/common/open_file.h"
+#include "host/common/file_paths.h"
 
 namespace fs = std::filesystem;
 

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "host/common/automation_date.h"
+#include "host/common/text_util.h"
 
 namespace {
 
@@ -83,17 +84,7 @@ bool ReadLine(std::string_view line, RejectedQso* finding) {
 
 std::vector<RejectedQso> ReadRejectedReport(std::string_view text) {
     std::vector<RejectedQso> findings;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+    for (const std::string_view line : Lines(text)) {
         RejectedQso finding;
         if (ReadLine(line, &finding)) {
             findings.push_back(std::move(finding));

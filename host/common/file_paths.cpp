@@ -1,7 +1,14 @@
 // _wfopen takes the mode as a wide text too; the modes are plain ASCII.
-#include "host/common/open_file.h"
+#include "host/common/file_paths.h"
 
 #include <string>
+#include <system_error>
+
+std::filesystem::path AbsolutePath(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal();
+}
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32
