@@ -2,6 +2,7 @@
 #include "host/common/cabrillo_reader.h"
 
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
 #include "host/common/automation_date.h"
@@ -140,8 +141,10 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         for (const char digit : freq) {
             khz = khz * 10 + static_cast<std::uint64_t>(digit - '0');
         }
-        qso.frequencyHz = static_cast<std::uint32_t>(khz * 1000);
-        qso.band = BandOfFrequency(khz * 1000);
+        // Beyond what the plug-in's frequency holds is no frequency, as in an ADIF log.
+        const std::uint64_t hertz = khz * 1000;
+        qso.frequencyHz = hertz > UINT32_MAX ? 0 : static_cast<std::uint32_t>(hertz);
+        qso.band = BandOfFrequency(qso.frequencyHz);
         qso.mode = CabrilloMode(tokens[1]);
         std::optional<CivilTime> time = ParseDate(tokens[2]);
         if (!time || tokens[2].size() != 10) {

@@ -63,3 +63,14 @@ TEST(CabrilloReader, MalformedLogsNameLineAndField) {
               "log.cbr: line 1 (D??1A), field call: \"D??1A\" is not a call sign (non-ASCII byte)");
     EXPECT_FALSE(LooksLikeCabrillo("<CALL:4>DL1A<EOR>"));
 }
+
+TEST(CabrilloReader, FrequencyBeyondThePluginsRangeIsNoneAsInAdif) {
+    // 4 298 548 kHz in hertz does not fit 32 bits; cut to them it would be 3 580 704 Hz, a
+    // frequency on 80 m.
+    const LogReadResult read =
+        ParseCabrillo("QSO: 4298548 RY 2026-12-07 1805 YO8SRN 599 001 DL1A 599 002\n", "log.cbr");
+    ASSERT_FALSE(read.errors.Any()) << read.errors.listed[0].Format();
+    ASSERT_EQ(read.qsos.size(), 1u);
+    EXPECT_EQ(read.qsos[0].frequencyHz, 0u);
+    EXPECT_EQ(read.qsos[0].band, "");
+}
