@@ -1,17 +1,22 @@
 // The two CSV files. Texts from the logs (calls, exchanges) go through CsvField, so a
-// comma or quote in a hostile log cannot shift the columns.
+// comma or quote in a hostile log cannot shift the columns nor a leading "=" make a formula;
+// numbers are written as they are.
 #include "host/check/csv_files.h"
 
 #include "host/check/time_text.h"
 
 std::string CsvField(std::string_view text) {
+    // A spreadsheet takes a cell that starts with one of these for a formula.
+    const bool formula =
+        !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+    const std::string value = (formula ? "'" : "") + std::string(text);
     const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos ||
                         (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quoted) {
-        return std::string(text);
+        return value;
     }
     std::string field = "\"";
-    for (const char c : text) {
+    for (const char c : value) {
         field += c;
         if (c == '"') {
             field += '"';

@@ -6,8 +6,9 @@
 
 #include "host/check/check_results.h"
 
-// A CSV field: quoted when it holds a comma, a quote, a line end or outer blanks, with
-// quotes doubled (RFC 4180).
+// A CSV field of text from a log: quoted when it holds a comma, a quote, a line end or outer
+// blanks, with quotes doubled (RFC 4180); a text that starts with "=", "+", "-" or "@" gets
+// a "'" before it, so that no spreadsheet takes it for a formula.
 std::string CsvField(std::string_view text);
 
 // log,line,time,band,worked_call,status,detail; logs by call, QSOs in file order.

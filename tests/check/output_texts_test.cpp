@@ -27,6 +27,8 @@ TEST(OutputText, CsvFieldsKeepTheirPlace) {
     EXPECT_EQ(CsvField("DL1ABC"), "DL1ABC");
     EXPECT_EQ(CsvField("received 1,2, sent \"3\""), "\"received 1,2, sent \"\"3\"\"\"");
     EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
+    EXPECT_EQ(CsvField("=HYPERLINK(\"x\")"), "\"'=HYPERLINK(\"\"x\"\")\"");
+    EXPECT_EQ(CsvField("-1+2"), "'-1+2");
 }
 
 TEST(CheckOptions, PeriodWindowAndHelp) {
