@@ -54,10 +54,10 @@ CheckOptionsResult ParseCheckOptions(const std::vector<std::string>& arguments) 
                  "the station's call is the file name without its extension ('_' read as "
                  "'/'), whatever the log says");
     app.footer(
-        "Exit status: 0 every log checked; 1 usage error; 2 some log could not be read or\n"
-        "two logs name the same station (each named on standard error; the others are\n"
-        "checked and the results written); 3 the country file, the plug-in or the results\n"
-        "folder cannot be used.");
+        "Exit status: 0 every log checked; 1 usage error; 2 some log could not be read, two\n"
+        "logs name the same station or a folder holds no log (each named on standard error;\n"
+        "the others are checked and the results written); 3 the country file, the plug-in or\n"
+        "the results folder cannot be used, or the plug-in could not score some log.");
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
         app.parse(reversed);

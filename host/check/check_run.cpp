@@ -143,6 +143,16 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     results.findings = CrossCheck(results.logs, results.settings);
     ScoreStations(plugin, cty, workRoot.Path(), ContestDate(options, results.logs), &results);
     SortByFinalScore(&results);
+    // A station the plug-in could not score stands in the results with no score: the run
+    // has not done its work.
+    std::size_t unscored = 0;
+    for (const StationResult& station : results.stations) {
+        if (!station.scoringError.empty()) {
+            err << "sarnet-check: " << results.logs[station.log].call
+                << " could not be scored: " << station.scoringError << '\n';
+            ++unscored;
+        }
+    }
     if (!WriteResults(outDir, results, err)) {
         return kExitCannotRun;
     }
@@ -152,5 +162,8 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     }
     out << "sarnet-check: " << results.logs.size() << " logs with " << qsos << " QSOs checked; "
         << results.errors.size() << " left out; results in " << outDir.string() << '\n';
+    if (unscored > 0) {
+        return kExitCannotRun;
+    }
     return results.errors.empty() ? kExitChecked : kExitLogsLeftOut;
 }

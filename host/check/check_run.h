@@ -8,7 +8,10 @@
 
 constexpr int kExitChecked = 0;
 constexpr int kExitUsage = 1;
+// Some log left out, or a folder holding none: the others are checked.
 constexpr int kExitLogsLeftOut = 2;
+// The country file, the plug-in or the results folder cannot be used, or the plug-in could
+// not score some log.
 constexpr int kExitCannotRun = 3;
 
 // Notes and errors go to `err`, one line each; the closing summary to `out`.

@@ -44,6 +44,8 @@ std::vector<std::string> ListFiles(const std::vector<std::string>& inputs,
         }
         if (error) {
             errors->push_back(input + ": cannot list the folder: " + error.message());
+        } else if (inFolder.empty()) {
+            errors->push_back(input + ": no logs in this folder (.log, .cbr, .adi or .adif files)");
         }
         files.insert(files.end(), inFolder.begin(), inFolder.end());
     }

@@ -14,7 +14,8 @@ struct CollectedLogs {
 };
 
 // A log is left out, with one line in `errors`, when it cannot be read or parsed, holds no
-// QSO, names no station (or one that is no call sign), or is larger than any contest log.
+// QSO, names no station (or one that is no call sign), or is larger than any contest log; a
+// folder that holds no log is an error too.
 // Of two logs of one station the first file in name order is checked and the other left
 // out. The station's call comes from CALLSIGN: or STATION_CALLSIGN, or, with
 // `callFromName`, from the file name.

@@ -41,4 +41,14 @@ printf 'QSO: 3580 DG 2026-12-06 25:00 X' >"$work/bad.log"
 expect 2 'bad.log: line 1' --plugin "$plugin" "$example/logs/YO5KGU.log" "$work/bad.log"
 expect 3 'cannot load' --plugin "$work/none.so" "$example/logs"
 expect 3 'the country file' --plugin "$plugin" --cty "$work/none.dat" "$example/logs"
+mkdir "$work/no-logs"
+expect 2 'no-logs: no logs in this folder' --plugin "$plugin" "$work/no-logs"
+# A temporary folder so deep that the scratch folder just fits under the path limit (4096
+# bytes) and no station's work folder does: the station is not scored, and the run says so.
+deep=$work/deep
+while [ $((${#deep} + 211)) -le 4060 ]; do deep=$deep/$(printf '%0200d' 0); done
+deep=$deep/$(printf "%0$((4060 - ${#deep} - 1))d" 0)
+mkdir -p "$deep"
+TMPDIR=$deep expect 3 'YO5KGU could not be scored: cannot make the work folder' \
+  --plugin "$plugin" "$example/logs/YO5KGU.log"
 echo "example contest checked as expected"
