@@ -16,13 +16,13 @@ git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 failed=()
 build_preset() {
-    echo "== $1 (build)"
+    echo "== $1 (build) $(date +%T)"
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1" -j "$jobs"
 }
 test_preset() {
     local preset=$1; shift
-    echo "== $preset (tests)"
+    echo "== $preset (tests) $(date +%T)"
     ctest --preset "$preset" -j "$jobs" "$@" || failed+=("$preset")
 }
 
@@ -59,4 +59,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "FAILED presets: ${failed[*]}"
     exit 1
 fi
-echo "All presets passed."
+echo "All presets passed. $(date +%T)"
