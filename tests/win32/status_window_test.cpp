@@ -334,4 +334,52 @@ TEST_F(StatusWindowTest, StopServesAHostCallInProgress) {
     EXPECT_EQ(Application().EntryFieldCalls(), before + 1);
 }
 
+// The host's window that logs a QSO when it gets kLogMessage, as a host does from a posted
+// message or a timer.
+constexpr UINT kLogMessage = WM_APP + 7;
+bool g_startReturned = false;
+bool g_loggedAfterStart = false;
+
+LRESULT CALLBACK LoggingHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kLogMessage) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    g_loggedAfterStart = g_startReturned;
+    TestQso qso;
+    qso.band = "40m";
+    CallAddData(qso);
+    return 0;
+}
+
+// The contest start waits for the new window, which calls the host object meanwhile; that
+// wait serves the calls and nothing else, so a host message posted before the start logs its
+// QSO only after ResetStats0 has returned, and the report line survives the report's creation.
+TEST_F(StatusWindowTest, HostMessagesWaitUntilTheContestStartHasReturned) {
+    ASSERT_TRUE(m_host->Register());
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = LoggingHostProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SarnetTestLoggingHost";
+    RegisterClassW(&windowClass);
+    const HWND host = CreateWindowW(L"SarnetTestLoggingHost", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(host, nullptr);
+    g_startReturned = false;
+    g_loggedAfterStart = false;
+    PostMessageW(host, kLogMessage, 0, 0);
+    StartRun();
+    g_startReturned = true;
+    EXPECT_NE(StatusWindowHandle(), nullptr);
+    ASSERT_TRUE(Pump([] {
+        EngineLock lock(g_engineMutex);
+        return !g_qsoLog.empty();
+    }));
+    EXPECT_TRUE(g_loggedAfterStart);
+    EXPECT_EQ(ReadFileBytes("BadQSO_StatsSarnet_07_12_2026.txt"),
+              "Sarnet Contest UBN file \r\n"
+              "QSO:  3580  BPSK31  2026-12-07 1805  YO9XYZ  599  001  DL1ABC  599  005"
+              "   WRONG BAND !!!\r\n");
+    DestroyWindow(host);
+}
+
 }  // namespace

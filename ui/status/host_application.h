@@ -23,6 +23,10 @@ class HostApplication final : public HostLink {
     bool Bind();
     // Releases the reference.
     void Release();
+    // Forgets the reference without releasing it: for a thread that was ended, whose
+    // apartment the reference belonged to (releasing it from another thread would be a call
+    // across apartments).
+    void Abandon() { m_dispatch.release(); }
 
     bool IsBound() const override { return static_cast<bool>(m_dispatch); }
     std::optional<std::string> TryEntryField(int index) override;
