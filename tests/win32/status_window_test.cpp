@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/settings.h"
+#include "platform/win32/text_encoding.h"
 #include "resources/resource.h"
 #include "status_fixture.h"
 #include "ui/status/county_window.h"
@@ -224,6 +225,15 @@ TEST_F(StatusWindowTest, RowsAndCaptionsFollowTheEntryLineAndTheFrequency) {
         EXPECT_EQ(g_bandRows[1], (StringList{"80m", "BPSK31", "19:42", "017", "   -"}));
     }
 
+    // The entry line is 8-bit text in the ANSI code page, and the caption shows it so.
+    const std::string accented =
+        "DL1\xC4"
+        "B";
+    Application().SetEntryLine(accented);
+    RefreshAndWait();
+    EXPECT_EQ(WindowTextW(DxccWindowHandle()),
+              L"Sarnet-2026 Previous QSO with " + AnsiToWide(accented));
+
     Application().SetEntryLine("dl1abc");
     RefreshAndWait();
     {
@@ -380,6 +390,39 @@ TEST_F(StatusWindowTest, HostMessagesWaitUntilTheContestStartHasReturned) {
               "QSO:  3580  BPSK31  2026-12-07 1805  YO9XYZ  599  001  DL1ABC  599  005"
               "   WRONG BAND !!!\r\n");
     DestroyWindow(host);
+}
+
+// Refuses to create the grid windows on the thread it is set for, as CreateDialog fails when
+// the system is out of window resources.
+LRESULT CALLBACK RefuseGridWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const wchar_t* name = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszName;
+        if (name != nullptr && !IS_INTRESOURCE(name) &&
+            (std::wstring(name) == L"Multiplier" || std::wstring(name) == L"YO County")) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(StatusWindowTest, GridWindowsThatCouldNotBeCreatedOpenAtTheNextRefresh) {
+    ASSERT_TRUE(m_host->Register());
+    const HWND window = StartAndWait();
+    ASSERT_NE(window, nullptr);
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseGridWindows, nullptr,
+                                         GetWindowThreadProcessId(window, nullptr));
+    ASSERT_NE(hook, nullptr);
+    Click(IDC_SETUP_VIEW_DXCC);
+    Click(IDC_SETUP_VIEW_COUNTY);
+    EXPECT_EQ(g_dxccWindow, nullptr);
+    EXPECT_EQ(g_countyWindow, nullptr);
+    EXPECT_EQ(ReadSetting("setup_view_multiplier"), "1");
+    EXPECT_EQ(ReadSetting("setup_view_county"), "1");
+
+    UnhookWindowsHookEx(hook);
+    RefreshAndWait();
+    EXPECT_NE(DxccWindowHandle(), nullptr);
+    EXPECT_NE(CountyWindowHandle(), nullptr);
 }
 
 }  // namespace

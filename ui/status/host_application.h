@@ -32,6 +32,8 @@ class HostApplication final : public HostLink {
     std::optional<std::string> TryEntryField(int index) override;
     std::optional<double> TryReadFrequency() override;
     bool TryRunMacro(const std::string& macro) override;
+    // From the system's ANSI code page, in which the entry line was read.
+    std::string ToUtf8(const std::string& hostText) const override;
     bool TrySetFrequency(double hertz);
 
   private:
