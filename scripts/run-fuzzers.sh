@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each for a bounded time on its
 # seed corpus, one after the other. Usage: run-fuzzers.sh [SECONDS_PER_TARGET]. Fails on any
-# finding. With KEEP_CORPUS=DIR the corpus each run grew is minimized into DIR/<target>
-# (libFuzzer's -merge=1), ready to replace the seeds in fuzz/corpus/.
+# finding. FUZZ_TARGETS="entry_points ini_text" picks targets and their order (default: all).
+# With KEEP_CORPUS=DIR the corpus each run grew is minimized into DIR/<target> (libFuzzer's
+# -merge=1), ready to replace the seeds in fuzz/corpus/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -14,7 +15,11 @@ trap 'rm -rf "$work"' EXIT
 status=0
 # UBSan findings stop the run like ASan findings do.
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
-for target in build/fuzz/bin/fuzz_*; do
+targets=()
+for target in ${FUZZ_TARGETS:-$(cd build/fuzz/bin && ls fuzz_* | sed 's/^fuzz_//')}; do
+    targets+=("build/fuzz/bin/fuzz_$target")
+done
+for target in "${targets[@]}"; do
     name=$(basename "$target")
     seeds="$root/fuzz/corpus/${name#fuzz_}"
     mkdir -p "$work/$name"
