@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "engine/engine_state.h"
+#include "engine/rejected_report.h"
 #include "engine/report_line.h"
-#include "platform/files.h"
 
 namespace {
 
@@ -119,9 +119,7 @@ void AdmitQso(const QsoArgs& args) {
         linePrefix();
     }
     MarkDuplicate(record, dupe);
-    if (record.m_rejected != 0) {
-        AppendToFile(g_reportPath, ReportLinesOf(record, notes));
-    }
+    AppendToRejectedReport(g_reportPath, ReportLinesOf(record, notes));
     g_qsoLog.Append(std::move(entry));
 }
 

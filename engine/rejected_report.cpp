@@ -10,3 +10,14 @@ std::string RejectedReportName(const DateTime& secondDate) {
 bool StartRejectedReport(const std::string& path) {
     return WriteNewFile(path, kReportFirstLine);
 }
+
+bool AppendToRejectedReport(const std::string& path, const std::string& lines) {
+    if (path.empty()) {
+        return false;
+    }
+    // An existing report needs no write when there is nothing to add.
+    if (lines.empty() && PathExists(path)) {
+        return true;
+    }
+    return AppendToFile(path, lines, kReportFirstLine);
+}

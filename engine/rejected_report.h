@@ -12,3 +12,7 @@ std::string RejectedReportName(const DateTime& secondDate);
 
 // Creates or truncates the report named by g_reportPath and writes its first line.
 bool StartRejectedReport(const std::string& path);
+// Appends a QSO's report lines (none for a QSO without a finding). The report is opened
+// anew for every QSO, so one that is missing (deleted after the contest start, or not
+// creatable then) is created with its first line, also for a QSO without a finding.
+bool AppendToRejectedReport(const std::string& path, const std::string& lines);

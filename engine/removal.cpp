@@ -3,6 +3,7 @@
 // from the findings of the records that remain.
 #include "engine/removal.h"
 
+#include <cmath>
 #include <optional>
 
 #include "engine/admission.h"
@@ -51,14 +52,12 @@ bool SameQsoTime(const DateTime& a, const DateTime& b) {
     if (a.status != b.status) {
         return false;
     }
-    switch (a.status) {
-        case kDateValid:
-            return a.days == b.days;
-        case kDateNull:
-            return true;
-        default:
-            return false;
+    if (a.status == kDateNull) {
+        return true;
     }
+    // A day count that is not a number matches one that is not a number either, so that
+    // whatever the host holds can be deleted again.
+    return a.days == b.days || (std::isnan(a.days) && std::isnan(b.days));
 }
 
 void RemoveQso(const QsoArgs& args) {

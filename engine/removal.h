@@ -8,6 +8,7 @@
 // Takes the engine lock itself; calls the status link only without it.
 void RemoveQso(const QsoArgs& args);
 
-// Two QSO times match when their statuses are equal and, for valid ones, their day counts
-// are exactly equal; two null times match, two invalid ones never do.
+// Two QSO times match when their statuses are equal and, for valid and for invalid ones,
+// their day counts are exactly equal; two null times match whatever their day counts. A QSO
+// the host holds with an invalid time can thus be deleted like any other.
 bool SameQsoTime(const DateTime& a, const DateTime& b);

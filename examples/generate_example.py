@@ -242,12 +242,13 @@ def score(qsos):
         for i, v in enumerate((qs, band_points, len(prefixes), len(counties))):
             totals[i] += v
     total_score = totals[1] * (totals[2] + totals[3])
-    newest = max(r["second"] for r in log)
+    # The rate windows end at the scoring QSO logged last.
+    end = [r["second"] for r in log if r["call"] and not r["rejected"]][-1]
     for second, _ in scoring:
-        if newest - second in (3600, 600):
+        if end - second in (3600, 600):
             raise SystemExit("a QSO lies exactly on a rate window's edge; change the seed")
-    hour = [p for s, p in scoring if newest - s < 3600]
-    ten = [p for s, p in scoring if newest - s < 600]
+    hour = [p for s, p in scoring if 0 <= end - s < 3600]
+    ten = [p for s, p in scoring if 0 <= end - s < 600]
     out += "%s\t %i\t  %i\t  %i\t   %i\r\n" % ("Total", *totals)
     out += "Dupe\t %i\r\n" % dupes + "Bad QSO\t %i\r\n" % bad + "\r\n"
     out += "Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n" % (len(hour), 6 * len(ten))

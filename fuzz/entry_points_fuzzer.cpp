@@ -2,18 +2,19 @@
 // an operation byte and its texts from the following bytes (texts end at a zero byte).
 // Added QSOs are remembered so that later removals can name them exactly, and a call can
 // carry a long repeated text, so that removal, recount, report truncation, Cabrillo runs
-// and the HTML summary are all reached.
-#include <unistd.h>
-
+// and the HTML summary are all reached. Every input starts from the module's state at load
+// in an empty working folder, so it replays alike and leaves nothing for the next one; the
+// folder is held in memory (memory_files.cpp), which checks every name the plug-in writes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "api/stats_api.h"
+#include "engine/engine_state.h"
+#include "fuzz/memory_files.h"
 
 namespace {
 
@@ -63,8 +64,15 @@ std::string Pick(Reader& in, const std::vector<const char*>& words) {
     return in.Text();
 }
 
-// The run's working folder, removed when the fuzzer exits normally.
-std::string g_folder;
+// Back to the state after module load, with nothing in the working folder. Before, state
+// and files carried over from input to input: the report files of every contest date and the
+// Cabrillo files of every own call piled up, so that each contest start's directory search
+// walked all of them, and the log kept growing, so that every input ended holding more
+// memory than it began with and the leak check ran after each one.
+void StartAfresh() {
+    ResetEngineStateForTests();
+    ClearMemoryFiles();
+}
 
 struct Qso {
     std::string call, band, mode, prefix, exchSent, exchRcvd;
@@ -80,25 +88,6 @@ int SendQso(QsoDataFn fn, const Qso& qso) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // Every call writes files; a memory-backed folder keeps the runs fast where there is one.
-    char inMemory[] = "/dev/shm/stats-fuzz-XXXXXX";
-    char onDisk[] = "/tmp/stats-fuzz-XXXXXX";
-    const char* folder = mkdtemp(inMemory);
-    if (folder == nullptr) {
-        folder = mkdtemp(onDisk);
-    }
-    if (folder == nullptr || chdir(folder) != 0) {
-        std::abort();
-    }
-    g_folder = folder;
-    std::atexit([] {
-        std::error_code ignored;
-        std::filesystem::remove_all(g_folder, ignored);
-    });
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Reader in(data, size);
@@ -245,5 +234,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     }
+    // Cleared here rather than at the next start: what this input allocated is freed within
+    // it, so the leak check runs only when something really stays behind.
+    StartAfresh();
     return 0;
 }

@@ -63,8 +63,23 @@ bool WriteNewFile(const std::string& path, const std::string& bytes) {
     return WriteAll(path, bytes, "wb");
 }
 
-bool AppendToFile(const std::string& path, const std::string& bytes) {
-    return WriteAll(path, bytes, "ab");
+bool AppendToFile(const std::string& path, const std::string& bytes, const std::string& header) {
+    if (header.empty()) {
+        return WriteAll(path, bytes, "ab");
+    }
+    UniqueFile file(std::fopen(path.c_str(), "ab"));
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) {
+        return false;
+    }
+    const long size = std::ftell(file.get());
+    if (size < 0) {
+        return false;
+    }
+    const std::string bytesToWrite = size == 0 ? header + bytes : bytes;
+    const bool written =
+        std::fwrite(bytesToWrite.data(), 1, bytesToWrite.size(), file.get()) == bytesToWrite.size();
+    const bool flushed = std::fflush(file.get()) == 0;
+    return written && flushed && std::fclose(file.release()) == 0;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

@@ -18,8 +18,10 @@ std::optional<std::string> ReadFirstLineContaining(const std::string& path,
 
 // Creates the file or truncates it, and writes the bytes. False when that fails.
 bool WriteNewFile(const std::string& path, const std::string& bytes);
-// Appends the bytes, creating the file when missing. False when that fails.
-bool AppendToFile(const std::string& path, const std::string& bytes);
+// Appends the bytes, creating the file when missing; a file that is new or empty gets the
+// header first. False when that fails.
+bool AppendToFile(const std::string& path, const std::string& bytes,
+                  const std::string& header = std::string());
 // Writes the bytes to a temporary file beside the target and renames it over the target
 // only when complete, so the old file stays whole when anything fails. Returns an empty
 // text on success, otherwise the reason.

@@ -12,7 +12,7 @@ char FoldCase(char c) {
 
 }  // namespace
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }

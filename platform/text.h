@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #if defined(__MINGW_PRINTF_FORMAT)
 #define STATS_PRINTF_FORMAT(formatIndex, firstArgument) \
@@ -15,7 +16,7 @@
 #endif
 
 // Byte-wise comparison with ASCII letters folded to one case; other bytes compare as they are.
-bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // The text std::snprintf would write, whole; empty when the format cannot be applied.
 std::string StringPrintf(const char* format, ...) STATS_PRINTF_FORMAT(1, 2);

@@ -7,6 +7,7 @@
 
 #include "engine/contest_start.h"
 #include "engine/engine_state.h"
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/settings.h"
 #include "platform/text.h"
@@ -67,7 +68,7 @@ std::string CabrilloFileBase(const std::string& ownCall) {
     if (first >= last) {
         return kFallbackFileBase;
     }
-    return std::string(first, last);
+    return PlainFileName(std::string(first, last));
 }
 
 std::string ToEditForm(const std::string& stored) {

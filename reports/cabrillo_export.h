@@ -50,7 +50,8 @@ class CabrilloExport {
 extern CabrilloExport g_cabrilloExport;
 
 // The file base for an own call sign: "/" and "\" made "_", white space trimmed from both
-// ends, "VREL" when nothing is left.
+// ends, "VREL" when nothing is left; what remains is made a plain file name (no drive,
+// stream or device name, PlainFileName).
 std::string CabrilloFileBase(const std::string& ownCall);
 
 // Multi-line header values. The stored form keeps one settings line: CR as "<CR>", LF as

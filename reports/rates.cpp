@@ -1,4 +1,4 @@
-// Rate figures over the hour and the ten minutes before the newest QSO.
+// Rate figures over the hour and the ten minutes before the scoring QSO logged last.
 #include "reports/rates.h"
 
 #include <cmath>
@@ -22,30 +22,24 @@ std::optional<int64_t> QsoSecond(const DateTime& time) {
     return AutomationSeconds(time.days);
 }
 
-void RateCounter::SeeTime(const DateTime& time) {
-    const std::optional<int64_t> second = QsoSecond(time);
-    if (second && (!m_newest || *second > *m_newest)) {
-        m_newest = second;
-    }
-}
-
 void RateCounter::AddScoringQso(const DateTime& time, int points) {
     if (const std::optional<int64_t> second = QsoSecond(time)) {
-        if (!m_newest || *second > *m_newest) {
-            m_newest = second;
-        }
+        m_end = second;
         m_samples.push_back(Sample{*second, points});
     }
 }
 
 RateFigures RateCounter::Figures() const {
     RateFigures figures;
-    if (!m_newest) {
+    if (!m_end) {
         return figures;
     }
-    // A window holds the QSOs after its start and up to the newest time inclusive.
+    // A window holds the QSOs after its start and up to its end inclusive.
     for (const Sample& sample : m_samples) {
-        const int64_t age = *m_newest - sample.second;
+        const int64_t age = *m_end - sample.second;
+        if (age < 0) {
+            continue;
+        }
         if (age < kHour) {
             ++figures.qsosInHour;
             figures.pointsInHour += sample.points;

@@ -1,6 +1,8 @@
-// The rate figures of the results summary: QSOs and points in the hour and in the ten
-// minutes that end at the newest QSO time of the log. Computed from the log alone (no
-// wall clock), so the same log always gives the same figures.
+// The rate figures of the results summary: scoring QSOs and their points in the hour and in
+// the ten minutes that end at the time of the scoring QSO logged last. Only QSOs that count
+// end or fill the windows: a wrong-band or duplicate QSO, or a QSO whose time lies after
+// that end (a mistyped time), moves nothing. Computed from the log alone (no wall clock), so
+// the same log always gives the same figures.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +18,10 @@ struct RateFigures {
     int pointsInTenMinutes = 0;
 };
 
-// Collects the scoring QSOs of one summary pass and the newest valid time of the whole log.
+// Collects the scoring QSOs of one summary pass, in log order.
 class RateCounter {
   public:
-    // Every record of the log, scoring or not, may be the newest.
-    void SeeTime(const DateTime& time);
-    // A scoring QSO with its points.
+    // A scoring QSO with its points; one without a valid time counts in no window.
     void AddScoringQso(const DateTime& time, int points);
     RateFigures Figures() const;
 
@@ -30,7 +30,8 @@ class RateCounter {
         int64_t second;
         int points;
     };
-    std::optional<int64_t> m_newest;
+    // The time of the last scoring QSO with a valid time: the windows end there.
+    std::optional<int64_t> m_end;
     std::vector<Sample> m_samples;
 };
 

@@ -136,7 +136,6 @@ std::vector<BandTally> TallyBands(RateCounter& rates) {
     const size_t count = g_qsoLog.size();
     for (size_t i = 0; i < count; ++i) {
         const CInfo& record = g_qsoLog[i];
-        rates.SeeTime(record.m_time);
         if (record.m_call.empty()) {
             continue;
         }

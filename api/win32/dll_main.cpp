@@ -10,11 +10,9 @@ class CTestApp {
   public:
     void InitInstance() { InstallStatusLink(); }
     // Runs under the loader lock (FreeLibrary); StopStatusWindow's waits are bounded and
-    // pump messages, and it returns only when the status thread has left this module.
-    void ExitInstance() {
-        StopStatusWindow(true);
-        Sleep(20);
-    }
+    // serve the host's calls, and it returns only when the status thread has left this module
+    // or has been ended: nothing is left to settle, so no pause follows.
+    void ExitInstance() { StopStatusWindow(true); }
 };
 
 CTestApp g_theApp;

@@ -138,7 +138,10 @@ HRESULT RavoApplication::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
             }
             std::wstring text;
             {
-                std::lock_guard<std::mutex> lock(m_mutex);
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_entryFieldWaiting = m_holdEntryField;
+                m_holdChanged.wait(lock, [this] { return !m_holdEntryField; });
+                m_entryFieldWaiting = false;
                 ++m_entryFieldCalls;
                 if (argument.lVal == kEntryLineIndex) {
                     text = m_entryLine;
@@ -190,4 +193,17 @@ std::vector<std::string> RavoApplication::Macros() const {
 int RavoApplication::EntryFieldCalls() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_entryFieldCalls;
+}
+
+void RavoApplication::HoldEntryField(bool hold) {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_holdEntryField = hold;
+    }
+    m_holdChanged.notify_all();
+}
+
+bool RavoApplication::EntryFieldWaiting() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_entryFieldWaiting;
 }

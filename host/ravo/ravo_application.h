@@ -6,6 +6,7 @@
 #include <oaidl.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ class RavoApplication final : public IDispatch {
     std::vector<std::string> Macros() const;
     // Number of EntryField calls answered.
     int EntryFieldCalls() const;
+    // While held, an EntryField call waits on the object's thread until the hold is let go,
+    // as a host busy elsewhere would answer late; EntryFieldWaiting() tells that one waits.
+    void HoldEntryField(bool hold);
+    bool EntryFieldWaiting() const;
 
   private:
     RavoApplication() = default;
@@ -50,6 +55,9 @@ class RavoApplication final : public IDispatch {
     double m_frequency = 0.0;
     std::vector<std::string> m_macros;
     int m_entryFieldCalls = 0;
+    bool m_holdEntryField = false;
+    bool m_entryFieldWaiting = false;
+    std::condition_variable m_holdChanged;
 };
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop

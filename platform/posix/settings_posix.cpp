@@ -23,13 +23,17 @@ std::string ReadSetting(const std::string& key, const std::string& defaultValue)
 }
 
 bool WriteSetting(const std::string& key, const std::string& value) {
-    if (!EnsureFolder(kSettingsFolder)) {
-        return false;
-    }
     const std::string path = SettingsFilePath();
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text && PathExists(path)) {
         return false;  // never replace a settings file that we could not read
+    }
+    // A key that already holds the value is left as it is: no file is written or renamed.
+    if (text && FindIniValue(*text, kSettingsSection, key) == value) {
+        return true;
+    }
+    if (!EnsureFolder(kSettingsFolder)) {
+        return false;
     }
     return ReplaceFileContents(path, SetIniValue(text.value_or(""), kSettingsSection, key, value))
         .empty();

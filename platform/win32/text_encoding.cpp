@@ -17,6 +17,18 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
     return wide;
 }
 
+std::string FromWide(UINT codePage, const std::wstring& wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                        length, nullptr, nullptr);
+    return text;
+}
+
 }  // namespace
 
 std::wstring Utf8ToWide(const std::string& utf8) {
@@ -28,13 +40,9 @@ std::wstring AnsiToWide(const std::string& text) {
 }
 
 std::string WideToAnsi(const std::wstring& wide) {
-    if (wide.empty()) {
-        return std::string();
-    }
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length,
-                        nullptr, nullptr);
-    return text;
+    return FromWide(CP_ACP, wide);
+}
+
+std::string WideToUtf8(const std::wstring& wide) {
+    return FromWide(CP_UTF8, wide);
 }

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// UTF-8 or 8-bit text in the system's ANSI code page to UTF-16, and UTF-16 to 8-bit text.
+// UTF-8 or 8-bit text in the system's ANSI code page to UTF-16, and UTF-16 to either.
 std::wstring Utf8ToWide(const std::string& utf8);
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& wide);
+std::string WideToUtf8(const std::wstring& wide);

@@ -173,6 +173,8 @@ class ComPtr {
         }
         m_p = p;
     }
+    // Gives up the reference without releasing it.
+    I* release() { return std::exchange(m_p, nullptr); }
 
   private:
     I* m_p = nullptr;

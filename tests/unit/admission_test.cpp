@@ -237,4 +237,21 @@ TEST_F(Admission, UnwritableReportStillLogsTheQso) {
     EXPECT_EQ(Last().m_rejected, 1);
 }
 
+// The report is opened anew for every QSO: one deleted after the start, or not creatable
+// then, is created again with its first line, also by a QSO without a finding.
+TEST_F(Admission, MissingReportIsCreatedAgain) {
+    std::filesystem::remove(kReport);
+    CallAddData(TestQso{});
+    EXPECT_EQ(Report(), kFirstLine);
+
+    std::filesystem::remove(kReport);
+    std::filesystem::create_directory(kReport);
+    CallResetStats(TestStart{});
+    std::filesystem::remove(kReport);
+    TestQso wrongBand;
+    wrongBand.band = "40m";
+    CallAddData(wrongBand);
+    EXPECT_EQ(Report(), std::string(kFirstLine) + kLine + "   WRONG BAND !!!\r\n");
+}
+
 }  // namespace

@@ -67,6 +67,16 @@ TEST(CabrilloFileBase, ReplacesSlashesTrimsBlanksAndFallsBackToVrel) {
     EXPECT_EQ(CabrilloFileBase("   "), "VREL");
     EXPECT_EQ(CabrilloFileBase(""), "VREL");
     EXPECT_EQ(CabrilloFileBase("../YO9XYZ"), ".._YO9XYZ");
+    // No drive, stream or device: the file is always a plain one in the current folder.
+    EXPECT_EQ(CabrilloFileBase("C:"), "C_");
+    EXPECT_EQ(CabrilloFileBase("YO9XYZ:P"), "YO9XYZ_P");
+    EXPECT_EQ(CabrilloFileBase("YO9\tX|Y?Z*<>\""), "YO9_X_Y_Z____");
+    EXPECT_EQ(CabrilloFileBase("CON"), "_CON");
+    EXPECT_EQ(CabrilloFileBase("nul.x"), "_nul.x");
+    EXPECT_EQ(CabrilloFileBase("Com1 "), "_Com1");
+    EXPECT_EQ(CabrilloFileBase("LPT9 .P"), "_LPT9 .P");
+    EXPECT_EQ(CabrilloFileBase("CONSOLE"), "CONSOLE");
+    EXPECT_EQ(CabrilloFileBase("COM10"), "COM10");
 }
 
 // The committed golden file is also what the third-party Cabrillo parser checks.

@@ -15,6 +15,8 @@ class FakeHost : public HostLink {
     bool IsBound() const override { return bound; }
     std::optional<std::string> TryEntryField(int index) override {
         fields.push_back(index);
+        // What a paint of the DXCC window would show while this call waits.
+        shownDuringEntryRead = g_currentCall;
         if (failEntry) {
             return std::nullopt;
         }
@@ -38,6 +40,7 @@ class FakeHost : public HostLink {
     double frequency = 3580000.0;
     std::vector<int> fields;
     std::vector<std::string> macros;
+    std::string shownDuringEntryRead;
 };
 
 class FakeView : public RefreshView {
@@ -114,6 +117,20 @@ TEST_F(RefreshLogic, LaterQsoWithTheSameCallFillsTheRowAndTheCaption) {
     EXPECT_EQ(m_view.dxccCaption, "Sarnet-2026 Previous QSO with DL1ABC");
     EXPECT_EQ(m_host.fields, std::vector<int>{5});
     EXPECT_EQ(g_currentCall, "DL1ABC");
+}
+
+// The entry line is published once its call has returned: while the call waits, the window
+// keeps showing the call being typed, never the worked-prefix view of an empty line.
+TEST_F(RefreshLogic, TheCallBeingTypedStaysShownWhileTheEntryLineIsRead) {
+    m_host.entry = "DL1AB";
+    RefreshDisplay(m_host, m_view);
+    m_host.entry = "DL1ABC";
+    RefreshDisplay(m_host, m_view);
+    EXPECT_EQ(m_host.shownDuringEntryRead, "DL1AB");
+    EXPECT_EQ(g_currentCall, "DL1ABC");
+    m_host.failEntry = true;
+    RefreshDisplay(m_host, m_view);
+    EXPECT_EQ(g_currentCall, "");
 }
 
 TEST_F(RefreshLogic, CallComparisonIsCaseSensitive) {

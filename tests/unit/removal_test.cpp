@@ -125,7 +125,8 @@ TEST_F(Removal, TimeStatusRules) {
     EXPECT_TRUE(SameQsoTime(valid, valid));
     EXPECT_FALSE(SameQsoTime(valid, DateTime{valid.days + 1e-9, kDateValid}));
     EXPECT_TRUE(SameQsoTime(DateTime{1.0, kDateNull}, DateTime{2.0, kDateNull}));
-    EXPECT_FALSE(SameQsoTime(invalid, invalid));
+    EXPECT_TRUE(SameQsoTime(invalid, invalid));
+    EXPECT_FALSE(SameQsoTime(invalid, DateTime{valid.days + 1.0, kDateInvalid}));
     EXPECT_FALSE(SameQsoTime(valid, invalid));
 
     TestQso nullTime;
@@ -135,12 +136,14 @@ TEST_F(Removal, TimeStatusRules) {
     invalidTime.time = invalid;
     CallAddData(nullTime);
     CallAddData(invalidTime);
-    CallRemoveData(invalidTime);
-    EXPECT_EQ(g_qsoLog.size(), 2u);
     nullTime.time.days = 12345.0;
     CallRemoveData(nullTime);
     ASSERT_EQ(g_qsoLog.size(), 1u);
     EXPECT_EQ(g_qsoLog[0].m_call, "F5B");
+    // The QSO with the invalid time goes too, and stops scoring.
+    CallRemoveData(invalidTime);
+    EXPECT_TRUE(g_qsoLog.empty());
+    EXPECT_NE(std::string(GetResult0(nullptr)).find("Score: 0*(0+0) = 0"), std::string::npos);
 }
 
 // The reference model: the remaining QSOs judged one after the other by plain scans.
@@ -223,8 +226,7 @@ RefLog Reference(const std::vector<TestQso>& qsos) {
 }
 
 bool RefSameTime(const DateTime& a, const DateTime& b) {
-    return a.status == b.status &&
-           (a.status == kDateNull || (a.status == kDateValid && a.days == b.days));
+    return a.status == b.status && (a.status == kDateNull || a.days == b.days);
 }
 
 void RefRemove(std::vector<TestQso>& qsos, const TestQso& key) {

@@ -218,16 +218,22 @@ TEST_F(ResultsSummaryTest, NullScorePointerStillGivesTheSummary) {
     EXPECT_EQ(g_claimedScore, 1);
 }
 
-TEST_F(ResultsSummaryTest, RateWindowsEndAtTheNewestQsoTime) {
+// Only scoring QSOs end or fill the windows: they end at the scoring QSO logged last, and a
+// later duplicate or wrong-band QSO, or a scoring one with a mistyped future time, moves
+// nothing.
+TEST_F(ResultsSummaryTest, RateWindowsEndAtTheScoringQsoLoggedLast) {
     TestQso qso = At("A1", "DL", 0);
-    qso.time = MakeDate(2026, 12, 7, 17, 0);  // exactly an hour before the newest: outside
+    qso.time = MakeDate(2026, 12, 7, 16, 55);  // exactly an hour before the end: outside
     CallAddData(qso);
     qso = At("A2", "DL", 0);
-    qso.time = MakeDate(2026, 12, 7, 17, 0, 1);
+    qso.time = MakeDate(2026, 12, 7, 16, 55, 1);
+    CallAddData(qso);
+    qso = At("A6", "DL", 0);
+    qso.time = MakeDate(2027, 12, 7, 17, 0);  // mistyped year: after the end, in no window
     CallAddData(qso);
     qso = At("A3", "YO", 0);
     qso.exchRcvd = "1BV";
-    qso.time = MakeDate(2026, 12, 7, 17, 50);  // exactly ten minutes before: outside
+    qso.time = MakeDate(2026, 12, 7, 17, 45);  // exactly ten minutes before: outside
     CallAddData(qso);
     qso = At("A4", "YO", 0);
     qso.exchRcvd = "1AB";
@@ -236,8 +242,12 @@ TEST_F(ResultsSummaryTest, RateWindowsEndAtTheNewestQsoTime) {
     qso = At("A5", "DL", 0);
     qso.time = DateTime{0.0, kDateInvalid};  // no time: counts in no window
     CallAddData(qso);
-    qso = At("A4", "DL", 0);  // duplicate, rejected: sets the newest time only
-    qso.time = MakeDate(2026, 12, 7, 18, 0);
+    qso = At("A4", "DL", 0);  // duplicate, logged later
+    qso.time = MakeDate(2026, 12, 7, 18, 30);
+    CallAddData(qso);
+    qso = At("W1", "DL", 0);
+    qso.band = "40m";  // wrong band, logged later
+    qso.time = MakeDate(2026, 12, 7, 19, 0);
     CallAddData(qso);
     const std::string text = GetResult0(nullptr);
     EXPECT_NE(text.find("QSO rate:     3 (6) QSOs/hour"), std::string::npos) << text;

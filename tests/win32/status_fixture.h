@@ -100,15 +100,15 @@ class StatusWindowTest : public WorkFolderTest {
     // Runs one refresh on the status thread (the window idle) and waits, pumping, for its end.
     static bool RefreshAndWait() {
         const unsigned before = g_refreshCount;
-        SendMessagePumping(StatusWindowHandle(), kRefreshStatsMessage, 0, 0,
-                           Deadline(kWindowWaitMs));
+        SendMessageServingCalls(StatusWindowHandle(), kRefreshStatsMessage, 0, 0,
+                                Deadline(kWindowWaitMs));
         return Pump([&] { return g_refreshCount != before; });
     }
 
     // Sends a message to the status window or one of its controls and waits, pumping, until
     // it has been handled; then lets the refresh it may have posted run.
     static void Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        SendMessagePumping(window, message, wParam, lParam, Deadline(kWindowWaitMs));
+        SendMessageServingCalls(window, message, wParam, lParam, Deadline(kWindowWaitMs));
         PumpHostMessages(50);
     }
 

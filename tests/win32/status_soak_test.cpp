@@ -176,8 +176,8 @@ TEST_F(PluginSoak, LoadsAndUnloadsWithTheStatusWindowOpen) {
         ASSERT_NE(window, nullptr) << "cycle " << cycle;
         if (cycle % 2 == 1) {
             // Every other cycle the unload meets a grid window and a refresh in a host call.
-            SendMessagePumping(GetDlgItem(window, IDC_SETUP_VIEW_DXCC), BM_CLICK, 0, 0,
-                               Deadline(kWindowWaitMs));
+            SendMessageServingCalls(GetDlgItem(window, IDC_SETUP_VIEW_DXCC), BM_CLICK, 0, 0,
+                                    Deadline(kWindowWaitMs));
             PostMessageW(window, kRefreshStatsMessage, 0, 0);
         }
         m_plugin.Unload();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/settings.h"
+#include "platform/win32/text_encoding.h"
 #include "resources/resource.h"
 #include "status_fixture.h"
 #include "ui/status/county_window.h"
@@ -224,6 +225,15 @@ TEST_F(StatusWindowTest, RowsAndCaptionsFollowTheEntryLineAndTheFrequency) {
         EXPECT_EQ(g_bandRows[1], (StringList{"80m", "BPSK31", "19:42", "017", "   -"}));
     }
 
+    // The entry line is 8-bit text in the ANSI code page, and the caption shows it so.
+    const std::string accented =
+        "DL1\xC4"
+        "B";
+    Application().SetEntryLine(accented);
+    RefreshAndWait();
+    EXPECT_EQ(WindowTextW(DxccWindowHandle()),
+              L"Sarnet-2026 Previous QSO with " + AnsiToWide(accented));
+
     Application().SetEntryLine("dl1abc");
     RefreshAndWait();
     {
@@ -332,6 +342,87 @@ TEST_F(StatusWindowTest, StopServesAHostCallInProgress) {
     EXPECT_LT(GetTickCount64() - start, 5000u);
     EXPECT_EQ(g_statusWindow, nullptr);
     EXPECT_EQ(Application().EntryFieldCalls(), before + 1);
+}
+
+// The host's window that logs a QSO when it gets kLogMessage, as a host does from a posted
+// message or a timer.
+constexpr UINT kLogMessage = WM_APP + 7;
+bool g_startReturned = false;
+bool g_loggedAfterStart = false;
+
+LRESULT CALLBACK LoggingHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kLogMessage) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    g_loggedAfterStart = g_startReturned;
+    TestQso qso;
+    qso.band = "40m";
+    CallAddData(qso);
+    return 0;
+}
+
+// The contest start waits for the new window, which calls the host object meanwhile; that
+// wait serves the calls and nothing else, so a host message posted before the start logs its
+// QSO only after ResetStats0 has returned, and the report line survives the report's creation.
+TEST_F(StatusWindowTest, HostMessagesWaitUntilTheContestStartHasReturned) {
+    ASSERT_TRUE(m_host->Register());
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = LoggingHostProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SarnetTestLoggingHost";
+    RegisterClassW(&windowClass);
+    const HWND host = CreateWindowW(L"SarnetTestLoggingHost", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(host, nullptr);
+    g_startReturned = false;
+    g_loggedAfterStart = false;
+    PostMessageW(host, kLogMessage, 0, 0);
+    StartRun();
+    g_startReturned = true;
+    EXPECT_NE(StatusWindowHandle(), nullptr);
+    ASSERT_TRUE(Pump([] {
+        EngineLock lock(g_engineMutex);
+        return !g_qsoLog.empty();
+    }));
+    EXPECT_TRUE(g_loggedAfterStart);
+    EXPECT_EQ(ReadFileBytes("BadQSO_StatsSarnet_07_12_2026.txt"),
+              "Sarnet Contest UBN file \r\n"
+              "QSO:  3580  BPSK31  2026-12-07 1805  YO9XYZ  599  001  DL1ABC  599  005"
+              "   WRONG BAND !!!\r\n");
+    DestroyWindow(host);
+}
+
+// Refuses to create the grid windows on the thread it is set for, as CreateDialog fails when
+// the system is out of window resources.
+LRESULT CALLBACK RefuseGridWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const wchar_t* name = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszName;
+        if (name != nullptr && !IS_INTRESOURCE(name) &&
+            (std::wstring(name) == L"Multiplier" || std::wstring(name) == L"YO County")) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(StatusWindowTest, GridWindowsThatCouldNotBeCreatedOpenAtTheNextRefresh) {
+    ASSERT_TRUE(m_host->Register());
+    const HWND window = StartAndWait();
+    ASSERT_NE(window, nullptr);
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseGridWindows, nullptr,
+                                         GetWindowThreadProcessId(window, nullptr));
+    ASSERT_NE(hook, nullptr);
+    Click(IDC_SETUP_VIEW_DXCC);
+    Click(IDC_SETUP_VIEW_COUNTY);
+    EXPECT_EQ(g_dxccWindow, nullptr);
+    EXPECT_EQ(g_countyWindow, nullptr);
+    EXPECT_EQ(ReadSetting("setup_view_multiplier"), "1");
+    EXPECT_EQ(ReadSetting("setup_view_county"), "1");
+
+    UnhookWindowsHookEx(hook);
+    RefreshAndWait();
+    EXPECT_NE(DxccWindowHandle(), nullptr);
+    EXPECT_NE(CountyWindowHandle(), nullptr);
 }
 
 }  // namespace

@@ -15,13 +15,17 @@ namespace {
 
 // Not while the status window is being stopped: the stop has closed the grid windows or is
 // about to, and from the module's exit routine a new window could not even load its template.
+// A window that could not be created is not kept: the pointer stays null, so the next refresh
+// or click tries again.
 template <class Window>
 void OpenGridWindow(std::atomic<Window*>& pointer) {
     if (StatusWindowStopping()) {
         return;
     }
     auto window = std::make_unique<Window>();
-    window->Open();
+    if (!window->Open()) {
+        return;
+    }
     std::lock_guard<std::mutex> lock(g_gridWindowMutex);
     pointer = window.release();
 }

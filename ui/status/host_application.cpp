@@ -65,6 +65,10 @@ std::optional<std::string> HostApplication::TryEntryField(int index) {
     return WideToAnsi(std::wstring(text, SysStringLen(text)));
 }
 
+std::string HostApplication::ToUtf8(const std::string& hostText) const {
+    return WideToUtf8(AnsiToWide(hostText));
+}
+
 std::optional<double> HostApplication::TryReadFrequency() {
     DISPPARAMS parameters{nullptr, nullptr, 0, 0};
     UniqueVariant result;

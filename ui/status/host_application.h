@@ -23,11 +23,17 @@ class HostApplication final : public HostLink {
     bool Bind();
     // Releases the reference.
     void Release();
+    // Forgets the reference without releasing it: for a thread that was ended, whose
+    // apartment the reference belonged to (releasing it from another thread would be a call
+    // across apartments).
+    void Abandon() { m_dispatch.release(); }
 
     bool IsBound() const override { return static_cast<bool>(m_dispatch); }
     std::optional<std::string> TryEntryField(int index) override;
     std::optional<double> TryReadFrequency() override;
     bool TryRunMacro(const std::string& macro) override;
+    // From the system's ANSI code page, in which the entry line was read.
+    std::string ToUtf8(const std::string& hostText) const override;
     bool TrySetFrequency(double hertz);
 
   private:

@@ -1,12 +1,18 @@
-// Message-pumping waits.
+// Waits that serve sent messages and COM's calls only.
 #include "ui/status/message_pump.h"
+
+#include <objbase.h>
 
 #include <atomic>
 
+#include "platform/win32/unique_handle.h"
+
 namespace {
 
-// Each pumped send gets a number; the completion callback records the highest one handled.
-// A number rather than a pointer, so a callback that arrives after its wait gave up touches
+constexpr DWORD kLookMs = 10;
+
+// Each send gets a number; the completion callback records the highest one handled. A
+// number rather than a pointer, so a callback that arrives after its wait gave up touches
 // nothing that has gone.
 std::atomic<ULONG_PTR> g_lastSendNumber{0};
 std::atomic<ULONG_PTR> g_lastHandledSend{0};
@@ -17,6 +23,28 @@ VOID CALLBACK SendHandled(HWND, UINT, ULONG_PTR number, LRESULT) {
     }
 }
 
+bool InSingleThreadedApartment() {
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    return SUCCEEDED(CoGetApartmentType(&type, &qualifier)) &&
+           (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
+}
+
+// Waits up to the given time. In a single-threaded apartment COM's own wait serves the calls
+// made on this thread's objects (they arrive as messages to COM's window) and sent messages,
+// and dispatches nothing else; elsewhere only sent messages are served. Both deliver the
+// completion callbacks of SendMessageCallback, which come as sent messages.
+void ServeCallsFor(DWORD milliseconds, bool apartment, HANDLE never) {
+    if (apartment) {
+        DWORD index = 0;
+        CoWaitForMultipleHandles(0, milliseconds, 1, &never, &index);
+        return;
+    }
+    MsgWaitForMultipleObjectsEx(1, &never, milliseconds, QS_SENDMESSAGE, 0);
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
 }  // namespace
 
 DWORD Deadline::Remaining() const {
@@ -24,44 +52,28 @@ DWORD Deadline::Remaining() const {
     return now >= m_end ? 0 : static_cast<DWORD>(m_end - now);
 }
 
-bool PumpMessagesUntil(const std::function<bool()>& done, const Deadline& deadline) {
-    bool quit = false;
-    WPARAM quitCode = 0;
-    bool result = false;
+bool WaitServingCalls(const std::function<bool()>& done, const Deadline& deadline) {
+    const bool apartment = InSingleThreadedApartment();
+    // COM's wait needs a handle; this one is never set, the wait ends by its time.
+    const UniqueKernelHandle never(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     for (;;) {
         if (done()) {
-            result = true;
-            break;
+            return true;
         }
         const DWORD remaining = deadline.Remaining();
-        if (remaining == 0) {
-            break;
+        if (remaining == 0 || !never) {
+            return false;
         }
-        MsgWaitForMultipleObjectsEx(0, nullptr, remaining < 10 ? remaining : 10, QS_ALLINPUT,
-                                    MWMO_INPUTAVAILABLE);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                quit = true;
-                quitCode = message.wParam;
-                continue;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        ServeCallsFor(remaining < kLookMs ? remaining : kLookMs, apartment, never.get());
     }
-    if (quit) {
-        PostQuitMessage(static_cast<int>(quitCode));
-    }
-    return result;
 }
 
-bool SendMessagePumping(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                        const Deadline& deadline) {
+bool SendMessageServingCalls(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             const Deadline& deadline) {
     const ULONG_PTR number = ++g_lastSendNumber;
     if (!SendMessageCallbackW(window, message, wParam, lParam, SendHandled, number)) {
         return false;
     }
-    return PumpMessagesUntil(
-        [&] { return g_lastHandledSend.load() >= number || !IsWindow(window); }, deadline);
+    return WaitServingCalls([&] { return g_lastHandledSend.load() >= number || !IsWindow(window); },
+                            deadline);
 }

@@ -1,6 +1,8 @@
-// Bounded waits that keep the calling thread's messages flowing, so that a thread waiting for
-// the status thread still serves the calls that the status thread makes into it (COM calls
-// on the host's apartment, sent messages).
+// Bounded waits of the host's thread for the status thread. While they wait they serve only
+// what the status thread may need of the host's thread: messages sent to its windows and, in
+// a single-threaded apartment, COM's calls on the host's objects. Posted messages, timers and
+// input stay queued, so no handler of the host runs, and no entry point is entered again,
+// while an entry point waits.
 #pragma once
 
 #include <windows.h>
@@ -17,10 +19,10 @@ class Deadline {
     ULONGLONG m_end;
 };
 
-// Dispatches the calling thread's messages until done() holds (true) or the deadline passes
-// (false). done() is looked at least every 10 ms.
-bool PumpMessagesUntil(const std::function<bool()>& done, const Deadline& deadline);
-// Sends the message to a window of another thread and waits, pumping, until it has been
-// handled, the window has gone or the deadline passes. True when it was handled.
-bool SendMessagePumping(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                        const Deadline& deadline);
+// Waits until done() holds (true) or the deadline passes (false), serving sent messages and
+// COM's calls meanwhile. done() is looked at least every 10 ms.
+bool WaitServingCalls(const std::function<bool()>& done, const Deadline& deadline);
+// Sends the message to a window of another thread and waits, serving calls, until it has
+// been handled, the window has gone or the deadline passes. True when it was handled.
+bool SendMessageServingCalls(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             const Deadline& deadline);

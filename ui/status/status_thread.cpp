@@ -1,27 +1,37 @@
 // The status window's thread, its start and stop, and the engine's link to it.
 //
+// Waiting. Every wait of the host's thread for the status thread is bounded and serves only
+// what the status thread may need meanwhile (messages sent to the host's windows, calls on
+// the host's automation object: message_pump.h); the host's posted messages and timers wait,
+// so no entry point runs inside another.
+//
 // Unloading. The module's exit routine runs inside DllMain (DLL_PROCESS_DETACH) on the host's
 // thread, which holds the loader lock. The status thread holds no reference on the module:
 // one would keep FreeLibrary from ever reaching the exit routine, and the window would
 // outlive the host's unload. Nor may anything it runs take one: with MinGW a thread_local
 // with a destructor does (the runtime pins the module until the thread ends), so this module
-// keeps no such thread_local state. Instead the exit routine closes the windows and waits, pumping
-// messages (the status thread may be inside a call on the host's object, which the host's
-// thread serves), for the status thread to let go. A thread cannot finish exiting while
-// another thread holds the loader lock (thread detach takes it), so waiting for the thread
-// handle there would deadlock; the wait is for a flag that the status thread sets as its
-// last act in this module, followed by a check that the thread's instruction pointer has
+// keeps no such thread_local state. Instead the exit routine closes the windows and waits,
+// serving the host's calls, for the status thread to let go. A thread cannot finish exiting
+// while another thread holds the loader lock (thread detach takes it), so waiting for the
+// thread handle there would deadlock; the wait is for a flag that the status thread sets as
+// its last act in this module, followed by a check that the thread's instruction pointer has
 // left the module image. After that the thread only runs ExitThread, which never returns.
 // Once a stop has begun the status thread opens no grid window and skips refreshes: a new
 // window loads its template and icon from this module's resources, and resource lookups take
 // the loader lock, which the exit routine holds while it waits, so the thread would block
 // until the wait gave up. Closing and destroying windows needs no such lock.
-// Should the status thread not get there in time, it is suspended for good: a frozen thread
-// is better than one that resumes in an unmapped module.
+//
+// A thread that cannot be stopped in time (it waits in a call on the host's object that
+// nobody serves, or on the loader lock) is never left behind in an unmapped module: the exit
+// routine ends it where it waits, which takes its windows with it, so no code or window
+// procedure of this module can run after the unload. A restart does not orphan such a thread
+// either: the thread keeps its handle and opens the new window itself once the old one has
+// gone.
+//
 // The thread is made with CreateThread, not std::thread, whose exit path runs library code
-// linked into this module. StartStatusWindow waits (bounded, pumping) until the new window
-// has initialised, so an unload right after a start finds a window to close, not a thread
-// still on its way up.
+// linked into this module. StartStatusWindow waits (bounded) until the new window has
+// initialised, so an unload right after a start finds a window to close, not a thread still
+// on its way up.
 #include "ui/status/status_thread.h"
 
 #include <atomic>
@@ -40,17 +50,32 @@
 namespace {
 
 constexpr DWORD kStopTimeoutMs = 5000;
-constexpr DWORD kCloseSettleMs = 20;
+// How long an ended thread may take to be gone.
+constexpr DWORD kEndedThreadMs = 2000;
 
 std::atomic<HWND> g_statusHwnd{nullptr};
 std::atomic<bool> g_stopRequested{false};
 std::atomic<bool> g_threadLetGo{true};
+// A start that found the thread unable to let go of its window in time: the thread opens the
+// new window itself once the old one has gone.
+std::atomic<bool> g_restartWanted{false};
+// Makes the thread's choice between a restart and letting go one step against the host's
+// thread asking for a restart or a stop. A system lock, so that releasing it after letting go
+// runs no code of this module.
+SRWLOCK g_handOverLock = SRWLOCK_INIT;
 // Host's thread only.
 UniqueKernelHandle g_statusThread;
-// Set while a start or stop runs on the host's thread. Their waits dispatch the host's
-// messages, and a handler that starts or stops the window from there must not interleave a
-// second start or stop with the first.
+// Set while a start or stop runs on the host's thread: a second start or stop that reaches
+// this module meanwhile (through a message sent to one of the host's windows) does nothing.
 bool g_startStopRunning = false;
+
+class HandOverScope {
+  public:
+    HandOverScope() { AcquireSRWLockExclusive(&g_handOverLock); }
+    HandOverScope(const HandOverScope&) = delete;
+    HandOverScope& operator=(const HandOverScope&) = delete;
+    ~HandOverScope() { ReleaseSRWLockExclusive(&g_handOverLock); }
+};
 
 class StartStopScope {
   public:
@@ -68,16 +93,34 @@ class StartStopScope {
     bool m_entered;
 };
 
-void StopThread(bool moduleUnloading);
+bool StopThread(bool moduleUnloading);
 
-DWORD WINAPI StatusThreadProc(LPVOID) {
-    try {
-        StatusThreadMain();
-    } catch (...) {
-        g_statusWindow = nullptr;
+// After each window: a restart asked for meanwhile runs on this thread; otherwise the thread
+// lets go for good.
+bool TakeRestartOrLetGo() {
+    const HandOverScope lock;
+    if (g_restartWanted) {
+        g_restartWanted = false;
+        g_stopRequested = false;
+        return true;
     }
     g_threadLetGo = true;
+    return false;
+}
+
+DWORD WINAPI StatusThreadProc(LPVOID) {
+    do {
+        try {
+            StatusThreadMain();
+        } catch (...) {
+            g_statusWindow = nullptr;
+        }
+    } while (TakeRestartOrLetGo());
     ExitThread(0);
+}
+
+bool Ended(HANDLE thread) {
+    return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
 }
 
 bool InThisModule(ULONG_PTR address) {
@@ -181,9 +224,14 @@ void StartStatusWindow() {
     if (!scope.entered()) {
         return;
     }
-    if (g_statusWindow != nullptr || g_statusThread) {
-        StopThread(false);
+    if ((g_statusWindow != nullptr || g_statusThread) && !StopThread(false)) {
+        const HandOverScope lock;
+        if (!g_threadLetGo) {
+            g_restartWanted = true;
+            return;
+        }
     }
+    g_statusThread.reset();
     g_stopRequested = false;
     g_threadLetGo = false;
     const HANDLE thread = CreateThread(nullptr, 0, StatusThreadProc, nullptr, 0, nullptr);
@@ -193,10 +241,10 @@ void StartStatusWindow() {
     }
     g_statusThread.reset(thread);
     // Until the window has finished its initialisation, which binds the host's object and so
-    // needs this thread's messages to flow. After that an unload finds a window to close
-    // rather than a thread that may be loading libraries (loader lock) on its way up.
-    PumpMessagesUntil([] { return g_statusHwnd != nullptr || g_threadLetGo; },
-                      Deadline(kStopTimeoutMs));
+    // needs this thread to serve calls. After that an unload finds a window to close rather
+    // than a thread that may be loading libraries (loader lock) on its way up.
+    WaitServingCalls([] { return g_statusHwnd != nullptr || g_threadLetGo; },
+                     Deadline(kStopTimeoutMs));
 }
 
 void StopStatusWindow(bool moduleUnloading) {
@@ -208,43 +256,64 @@ void StopStatusWindow(bool moduleUnloading) {
 
 namespace {
 
-void StopThread(bool moduleUnloading) {
-    if (!g_statusThread) {
-        return;
+// The thread could not let go in time and the module is about to be unmapped. The thread
+// waits outside this module's control (a call on the host's object that is not served, the
+// loader lock that the exit routine holds) and would run on in an unmapped image: it is ended
+// where it waits, and the system destroys its windows with it. Should it not be gone even
+// then, the module keeps itself mapped.
+void EndThreadBeforeUnload(HANDLE thread) {
+    TerminateThread(thread, 1);
+    g_hostApp.Abandon();
+    if (WaitForSingleObject(thread, kEndedThreadMs) != WAIT_OBJECT_0) {
+        HMODULE pinned = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCWSTR>(&EndThreadBeforeUnload), &pinned);
     }
-    g_stopRequested = true;
-    // Each step has its own bound, so a slow step cannot starve the ones after it.
+}
+
+// True when the thread has let go of its window (and, unloading, has left the module or been
+// ended); false when it could not in time, which leaves it running with its handle kept.
+bool StopThread(bool moduleUnloading) {
+    if (!g_statusThread) {
+        return true;
+    }
+    {
+        const HandOverScope lock;
+        g_restartWanted = false;
+        g_stopRequested = true;
+    }
+    // Each step has its own bound, so a slow step cannot starve the ones after it. A grid
+    // window is gone when its close has been handled (the status thread destroys it there),
+    // and the thread lets go once the status window has ended: the waits are for those.
     if (g_statusWindow != nullptr) {
-        PumpMessagesUntil([] { return g_statusHwnd != nullptr || g_threadLetGo; },
-                          Deadline(kStopTimeoutMs));
+        WaitServingCalls([] { return g_statusHwnd != nullptr || g_threadLetGo; },
+                         Deadline(kStopTimeoutMs));
         if (const HWND window = g_statusHwnd) {
             if (g_countyWindow != nullptr) {
-                SendMessagePumping(window, kCloseGridWindowMessage, kCloseCountyGrid, 0,
-                                   Deadline(kStopTimeoutMs));
-                Sleep(kCloseSettleMs);
+                SendMessageServingCalls(window, kCloseGridWindowMessage, kCloseCountyGrid, 0,
+                                        Deadline(kStopTimeoutMs));
             }
             if (g_dxccWindow != nullptr) {
-                SendMessagePumping(window, kCloseGridWindowMessage, kCloseDxccGrid, 0,
-                                   Deadline(kStopTimeoutMs));
-                Sleep(kCloseSettleMs);
+                SendMessageServingCalls(window, kCloseGridWindowMessage, kCloseDxccGrid, 0,
+                                        Deadline(kStopTimeoutMs));
             }
-            SendMessagePumping(window, WM_CLOSE, 0, 0, Deadline(kStopTimeoutMs));
+            SendMessageServingCalls(window, WM_CLOSE, 0, 0, Deadline(kStopTimeoutMs));
         }
-        Sleep(kCloseSettleMs);
     }
     const Deadline deadline(kStopTimeoutMs);
     const HANDLE thread = g_statusThread.get();
-    PumpMessagesUntil(
-        [&] { return g_threadLetGo || WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, deadline);
+    const bool letGo = WaitServingCalls([&] { return g_threadLetGo || Ended(thread); }, deadline);
     if (moduleUnloading) {
-        if (!PumpMessagesUntil([&] { return g_threadLetGo && HasLeftModule(thread); }, deadline)) {
-            SuspendThread(thread);
+        if (!letGo || !WaitServingCalls([&] { return HasLeftModule(thread); }, deadline)) {
+            EndThreadBeforeUnload(thread);
         }
+    } else if (letGo) {
+        WaitServingCalls([&] { return Ended(thread); }, deadline);
     } else {
-        PumpMessagesUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; },
-                          deadline);
+        return false;
     }
     g_statusThread.reset();
+    return true;
 }
 
 }  // namespace

@@ -80,9 +80,12 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
         WriteSetting("setup_view_county", "1");
     }
 
-    g_currentCall.clear();
+    // Read into a local and published only once the call has returned: a paint of the DXCC
+    // window that runs while the call waits still shows the call being typed, not the
+    // worked-prefix view of an empty entry line.
     const std::optional<std::string> entry = host.TryEntryField(kEntryLineField);
     if (!entry) {
+        g_currentCall.clear();
         return End(RefreshEnd::HostCallFailed);
     }
     g_currentCall = *entry;
@@ -100,7 +103,7 @@ RefreshEnd RefreshDisplay(HostLink& host, RefreshView& view) {
     if (!g_currentCall.empty() && view.IsDxccWindowOpen()) {
         view.SetDxccCaption(StringPrintf(
             russian ? "Sarnet-%s Предыдущие QSO с %s" : "Sarnet-%s Previous QSO with %s",
-            startYear.c_str(), g_currentCall.c_str()));
+            startYear.c_str(), host.ToUtf8(g_currentCall).c_str()));
     }
 
     const std::optional<double> frequency = host.TryReadFrequency();

@@ -16,6 +16,9 @@ class HostLink {
     virtual std::optional<std::string> TryEntryField(int index) = 0;
     virtual std::optional<double> TryReadFrequency() = 0;
     virtual bool TryRunMacro(const std::string& macro) = 0;
+    // The host's 8-bit text (the entry line) as UTF-8, for the captions. Taken as UTF-8
+    // already unless the host says otherwise.
+    virtual std::string ToUtf8(const std::string& hostText) const { return hostText; }
 };
 
 // What a refresh does to the windows. Texts are UTF-8.
