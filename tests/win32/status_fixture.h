@@ -49,6 +49,23 @@ inline HWND FindOwnWindow(const std::wstring& caption) {
     return search.found;
 }
 
+// EnumWindows callback: counts the top-level windows of this process.
+inline BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
+// The process's top-level windows, shown or hidden.
+inline int OwnTopLevelWindows() {
+    int count = 0;
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 inline std::wstring WindowTextW(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);

@@ -30,21 +30,9 @@ struct GuiCounts {
     int windows;
 };
 
-// EnumWindows callback: counts the top-level windows of this process.
-BOOL CALLBACK CountOwnWindow(HWND window, LPARAM data) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) {
-        ++*reinterpret_cast<int*>(data);
-    }
-    return TRUE;
-}
-
 GuiCounts CountGui() {
-    int windows = 0;
-    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
     return GuiCounts{GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-                     GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), windows};
+                     GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), OwnTopLevelWindows()};
 }
 
 // Prints the figures, then holds the run to them: nothing leaked.

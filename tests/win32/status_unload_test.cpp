@@ -96,22 +96,6 @@ TEST_F(StatusUnload, ReloadedModuleStartsAFreshWindow) {
     EXPECT_NE(StartAndFind(), nullptr);
 }
 
-BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) {
-        ++*reinterpret_cast<int*>(count);
-    }
-    return TRUE;
-}
-
-// The process's top-level windows, shown or hidden, as the window manager lists them.
-int OwnTopLevelWindows() {
-    int count = 0;
-    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 // The host's object lives on a thread of its own, which can be kept busy: a call of the status
 // thread on it then waits until the host comes back to it, longer than any stop waits.
 class HeldHostCall : public StatusUnload {
