@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 constexpr const char* kSettingsFolder = "Plugins";
 constexpr const char* kSettingsFileName = "Sarnet.ini";
@@ -20,6 +21,15 @@ int ReadSettingNumber(const std::string& key);
 // Stores the text; creates the folder, file, section and key as needed. False on failure.
 bool WriteSetting(const std::string& key, const std::string& value);
 bool WriteSettingNumber(const std::string& key, int value);
+
+// Several keys at once, as a whole: the file is read once and written once (natively).
+struct SettingEntry {
+    std::string key;
+    std::string value;
+};
+// Each entry's value holds its default on the way in and the stored text on the way out.
+void ReadSettings(std::vector<SettingEntry>& entries);
+bool WriteSettings(const std::vector<SettingEntry>& entries);
 
 // Optional blanks, optional sign, leading digits; anything else gives 0. Clamped to int.
 int ParseLeadingInteger(const std::string& text);

@@ -102,10 +102,18 @@ int CabrilloExport::BeginCabrillo(const std::string& ownCall, const DateTime& st
     // Neither is taken from the settings file: every start offers the contest's own values.
     m_header.contest = kCabrilloContestName;
     m_header.category = kCabrilloCategory;
+    std::vector<SettingEntry> loaded;
     for (const HeaderKey& entry : kHeaderKeys) {
         if (entry.load) {
-            const std::string value = ReadSetting(entry.key, m_header.*entry.member);
-            m_header.*entry.member = entry.multiLine ? ToEditForm(value) : value;
+            loaded.push_back({entry.key, m_header.*entry.member});
+        }
+    }
+    ReadSettings(loaded);
+    auto stored = loaded.begin();
+    for (const HeaderKey& entry : kHeaderKeys) {
+        if (entry.load) {
+            m_header.*entry.member = entry.multiLine ? ToEditForm(stored->value) : stored->value;
+            ++stored;
         }
     }
     // CANCEL keeps the values just loaded: the file is still written at the next summary.
@@ -114,12 +122,14 @@ int CabrilloExport::BeginCabrillo(const std::string& ownCall, const DateTime& st
     if (!showDialog || !showDialog(m_header)) {
         return 0;
     }
+    std::vector<SettingEntry> saved;
     for (const HeaderKey& entry : kHeaderKeys) {
         if (entry.save) {
             const std::string& value = m_header.*entry.member;
-            WriteSetting(entry.key, entry.multiLine ? ToStoredForm(value) : value);
+            saved.push_back({entry.key, entry.multiLine ? ToStoredForm(value) : value});
         }
     }
+    WriteSettings(saved);
     m_qsoLines.clear();
     return 1;
 }

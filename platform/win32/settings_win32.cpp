@@ -30,3 +30,18 @@ bool WriteSetting(const std::string& key, const std::string& value) {
     return WritePrivateProfileStringA(kSettingsSection, key.c_str(), value.c_str(), path.c_str()) !=
            FALSE;
 }
+
+void ReadSettings(std::vector<SettingEntry>& entries) {
+    for (SettingEntry& entry : entries) {
+        entry.value = ReadSetting(entry.key, entry.value);
+    }
+}
+
+// The profile functions write key by key, in place.
+bool WriteSettings(const std::vector<SettingEntry>& entries) {
+    bool written = true;
+    for (const SettingEntry& entry : entries) {
+        written = WriteSetting(entry.key, entry.value) && written;
+    }
+    return written;
+}

@@ -43,6 +43,18 @@ TEST_F(Settings, ValuesRoundTripAndOverwrite) {
     EXPECT_EQ(ReadSetting("Address", "default"), "");
 }
 
+TEST_F(Settings, SeveralKeysAreReadAndWrittenTogether) {
+    ASSERT_TRUE(WriteSetting("Club", "Sarnet"));
+    ASSERT_TRUE(WriteSettings({{"Name", "Ion"}, {"Club", "YO DX Club"}, {"Address", ""}}));
+    std::vector<SettingEntry> entries{
+        {"Name", "-"}, {"Club", "-"}, {"Address", "-"}, {"Email", "none"}};
+    ReadSettings(entries);
+    EXPECT_EQ(entries[0].value, "Ion");
+    EXPECT_EQ(entries[1].value, "YO DX Club");
+    EXPECT_EQ(entries[2].value, "");
+    EXPECT_EQ(entries[3].value, "none");
+}
+
 TEST_F(Settings, LongValuesComeBackCutTo99Characters) {
     const std::string value(120, 'x');
     ASSERT_TRUE(WriteSetting("SoapBox", value));
