@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -15,15 +16,19 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
 enum class WriteOutcome { kWritten, kNotOpened, kFailed };
 
+// Writes the bytes to the open file and closes it; false when any step fails.
+bool WriteAndClose(UniqueFile file, const std::string& bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const bool flushed = std::fflush(file.get()) == 0;
+    return written && flushed && std::fclose(file.release()) == 0;
+}
+
 WriteOutcome WriteAllBytes(const std::string& path, const std::string& bytes, const char* mode) {
     UniqueFile file(std::fopen(path.c_str(), mode));
     if (!file) {
         return WriteOutcome::kNotOpened;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool flushed = std::fflush(file.get()) == 0;
-    return written && flushed && std::fclose(file.release()) == 0 ? WriteOutcome::kWritten
-                                                                  : WriteOutcome::kFailed;
+    return WriteAndClose(std::move(file), bytes) ? WriteOutcome::kWritten : WriteOutcome::kFailed;
 }
 
 bool WriteAll(const std::string& path, const std::string& bytes, const char* mode) {
@@ -75,11 +80,7 @@ bool AppendToFile(const std::string& path, const std::string& bytes, const std::
     if (size < 0) {
         return false;
     }
-    const std::string bytesToWrite = size == 0 ? header + bytes : bytes;
-    const bool written =
-        std::fwrite(bytesToWrite.data(), 1, bytesToWrite.size(), file.get()) == bytesToWrite.size();
-    const bool flushed = std::fflush(file.get()) == 0;
-    return written && flushed && std::fclose(file.release()) == 0;
+    return WriteAndClose(std::move(file), size == 0 ? header + bytes : bytes);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
