@@ -35,7 +35,7 @@ void CrossCheckOnly(benchmark::State& state) {
     std::size_t qsos = 0;
     for (const SimulatedLog& file : Contest().logs) {
         LogReadResult read = ParseLog(file.text, file.fileName);
-        NormaliseLog(&read.qsos, "");
+        TidyLog(&read.qsos, "");
         qsos += read.qsos.size();
         logs.push_back({file.call, file.fileName, std::move(read.qsos), {}});
     }

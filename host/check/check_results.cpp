@@ -12,3 +12,11 @@ void SortByFinalScore(CheckResults* results) {
                          return results->logs[a.log].call < results->logs[b.log].call;
                      });
 }
+
+std::size_t TotalQsos(const CheckResults& results) {
+    std::size_t qsos = 0;
+    for (const StationLog& log : results.logs) {
+        qsos += log.qsos.size();
+    }
+    return qsos;
+}

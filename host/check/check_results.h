@@ -39,3 +39,5 @@ struct CheckResults {
 
 // Highest final score first; equal scores by call.
 void SortByFinalScore(CheckResults* results);
+// The QSOs of every log checked.
+std::size_t TotalQsos(const CheckResults& results);

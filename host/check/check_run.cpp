@@ -156,12 +156,9 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     if (!WriteResults(outDir, results, err)) {
         return kExitCannotRun;
     }
-    std::size_t qsos = 0;
-    for (const StationLog& log : results.logs) {
-        qsos += log.qsos.size();
-    }
-    out << "sarnet-check: " << results.logs.size() << " logs with " << qsos << " QSOs checked; "
-        << results.errors.size() << " left out; results in " << outDir.string() << '\n';
+    out << "sarnet-check: " << results.logs.size() << " logs with " << TotalQsos(results)
+        << " QSOs checked; " << results.errors.size() << " left out; results in " << outDir.string()
+        << '\n';
     if (unscored > 0) {
         return kExitCannotRun;
     }

@@ -217,7 +217,6 @@ class Checker {
         const IndexedQso& qso = m_index.Qsos()[id];
         QsoFinding finding;
         finding.workedLog = m_index.LogOfCall(qso.call);
-        finding.correctionSeconds = -std::int64_t{m_offsets[qso.log]} * 60;
         Role role = m_role[id];
         std::uint32_t partner = m_partner[id];
         if (role == Role::Repeated && m_role[m_sameAs[id]] == Role::Miscopied) {

@@ -35,8 +35,6 @@ struct QsoFinding {
     QsoRef partner;
     // The log of the worked call (NIL evidence); kNoIndex when that station sent none.
     std::uint32_t workedLog = kNoIndex;
-    // Seconds to add to the logged time to get the corrected one.
-    std::int64_t correctionSeconds = 0;
 };
 
 struct StationFindings {

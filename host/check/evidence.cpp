@@ -13,8 +13,9 @@ std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
 std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32_t qso) {
     const StationLog& own = results.logs[log];
     const LogQso& line = own.qsos[qso];
+    const int clockOffset = results.findings[log].clockOffsetMinutes;
     const QsoFinding& finding = results.findings[log].qsos[qso];
-    const double corrected = line.days + static_cast<double>(finding.correctionSeconds) / 86400.0;
+    const double corrected = CorrectedDays(line.days, clockOffset);
     switch (finding.status) {
         case QsoStatus::BustedCall:
         case QsoStatus::BustedExchange: {
@@ -30,7 +31,7 @@ std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32
         }
         case QsoStatus::OutOfPeriod:
             return FormatUtcMinute(corrected) + " UTC" +
-                   (finding.correctionSeconds != 0 ? " after clock correction" : "") +
+                   (clockOffset != 0 ? " after clock correction" : "") +
                    " is outside the contest period " +
                    (results.startText.empty() ? "(open)" : results.startText) + " to " +
                    (results.endText.empty() ? "(open)" : results.endText);

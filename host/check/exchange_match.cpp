@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "host/common/text_util.h"
+
 namespace {
 
 struct ExchangeParts {
@@ -13,9 +15,9 @@ struct ExchangeParts {
 
 ExchangeParts Split(std::string_view text) {
     std::string packed;
-    for (const char c : text) {
+    for (const char c : Upper(text)) {
         if (c != ' ' && c != '\t') {
-            packed += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            packed += c;
         }
     }
     ExchangeParts parts;

@@ -48,10 +48,7 @@ std::string Anchor(const StationResult& station) {
 }
 
 std::string RulesSection(const CheckResults& results) {
-    std::size_t qsos = 0;
-    for (const StationLog& log : results.logs) {
-        qsos += log.qsos.size();
-    }
+    const std::size_t qsos = TotalQsos(results);
     const std::string period =
         results.startText.empty() && results.endText.empty()
             ? "not limited (no --start or --end given)"

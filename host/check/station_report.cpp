@@ -6,13 +6,11 @@
 
 namespace {
 
-std::string QsoHeading(const LogQso& qso, const QsoFinding& finding) {
+std::string QsoHeading(const LogQso& qso, const QsoFinding& finding, int clockOffsetMinutes) {
     std::string text =
         "  line " + std::to_string(qso.recordNumber) + ", " + FormatUtcMinute(qso.days);
-    if (finding.correctionSeconds != 0) {
-        text += " (" +
-                FormatUtcMinute(qso.days + static_cast<double>(finding.correctionSeconds) / 86400.0)
-                    .substr(11) +
+    if (clockOffsetMinutes != 0) {
+        text += " (" + FormatUtcMinute(CorrectedDays(qso.days, clockOffsetMinutes)).substr(11) +
                 " corrected)";
     }
     text += " " + qso.band + " " + qso.call + ": " + StatusName(finding.status);
@@ -82,7 +80,7 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
         if (finding.status == QsoStatus::Ok) {
             continue;
         }
-        std::string entry = QsoHeading(log.qsos[i], finding);
+        std::string entry = QsoHeading(log.qsos[i], finding, findings.clockOffsetMinutes);
         const std::string evidence = Evidence(results, station.log, i);
         if (!evidence.empty()) {
             entry += "    " + evidence + "\n";

@@ -3,12 +3,13 @@
 #include "host/check/station_scoring.h"
 
 #include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
+#include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
 #include "host/common/plugin_feed.h"
+#include "host/common/text_util.h"
 
 namespace {
 
@@ -44,25 +45,18 @@ bool WriteQuietSettings(const fs::path& folder) {
     return !error && file.good();
 }
 
-std::vector<std::string> ReportLines(const fs::path& folder) {
+// The findings of the plug-in's report, without its title line.
+std::vector<std::string> ReportLines(const fs::path& report) {
     std::vector<std::string> lines;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->path().filename().string().rfind("BadQSO_StatsSarnet_", 0) != 0) {
-            continue;
-        }
-        std::ifstream file(it->path(), std::ios::binary);
-        std::string line;
-        bool first = true;
-        while (std::getline(file, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            // The first line is the report's title.
-            if (!first && !line.empty()) {
-                lines.push_back(line);
-            }
-            first = false;
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(report, kLargestInputFile, &bytes, &error)) {
+        return lines;
+    }
+    const std::vector<std::string_view> all = Lines(bytes);
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        if (!all[i].empty()) {
+            lines.emplace_back(all[i]);
         }
     }
     return lines;
@@ -78,7 +72,6 @@ StationScores StationScorer::Score(const std::string& ownCall, const std::vector
     StationScores scores;
     const fs::path folder = m_workRoot / ("station" + std::to_string(++m_stations));
     std::error_code error;
-    fs::remove_all(folder, error);
     if (!fs::create_directories(folder, error)) {
         scores.claimed.error = "cannot make the work folder " + folder.string();
         scores.final.error = scores.claimed.error;
@@ -111,6 +104,6 @@ StationScore StationScorer::Run(const fs::path& folder, const std::string& ownCa
     ScoreRunResult run = RunScoring(m_plugin, fed, start);
     result.score = run.scoreOut;
     result.summary = std::move(run.summary);
-    result.findings = ReportLines(folder);
+    result.findings = ReportLines(folder / RejectedReportName(m_contestDays));
     return result;
 }

@@ -5,3 +5,5 @@
 
 // An automation date to the minute (the seconds dropped).
 std::string FormatUtcMinute(double days);
+// A logged time with the log's clock offset (logged minus true time, minutes) taken out.
+double CorrectedDays(double days, int clockOffsetMinutes);

@@ -2,6 +2,8 @@
 // than the QSO's own, and empty texts for the fields it does not log.
 #include "host/common/plugin_feed.h"
 
+#include "host/common/automation_date.h"
+
 namespace {
 
 constexpr StatsDateTime kNullDate{0.0, 2};
@@ -37,4 +39,8 @@ ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQ
     result.summary = text != nullptr ? text : "";
     result.scoreOut = score;
     return result;
+}
+
+std::string RejectedReportName(double contestDays) {
+    return FormatAutomationDate(contestDays, "BadQSO_StatsSarnet_%d_%m_%Y.txt");
 }

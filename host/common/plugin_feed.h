@@ -27,3 +27,7 @@ struct ScoreRunResult {
 // is in the summary and in its files.
 ScoreRunResult RunScoring(const StatsEntryPoints& plugin, const std::vector<LogQso>& qsos,
                           const RunStart& start);
+
+// The name of the rejected-QSO report the plug-in writes in the work folder of a run with
+// that contest date (automation date).
+std::string RejectedReportName(double contestDays);

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/common/automation_date.h"
 #include "host/common/file_paths.h"
 
 namespace fs = std::filesystem;
@@ -63,10 +62,6 @@ std::optional<std::string> UnwrittenReason(const fs::path& file) {
         return "it cannot be written: " + *problem;
     }
     return std::nullopt;
-}
-
-std::string RejectedReportName(double contestDays) {
-    return FormatAutomationDate(contestDays, "BadQSO_StatsSarnet_%d_%m_%Y.txt");
 }
 
 std::string CabrilloFileName(const std::string& ownCall) {

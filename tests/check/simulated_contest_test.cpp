@@ -19,7 +19,7 @@ std::vector<StationLog> ReadLogs(const SimulatedContest& contest) {
         StationLog log;
         log.call = file.call;
         log.file = file.fileName;
-        NormaliseLog(&read.qsos, "");
+        TidyLog(&read.qsos, "");
         log.qsos = std::move(read.qsos);
         logs.push_back(std::move(log));
     }
