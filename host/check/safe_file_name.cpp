@@ -2,19 +2,7 @@
 #include "host/check/safe_file_name.h"
 
 #include "host/common/text_util.h"
-
-namespace {
-
-bool IsDeviceName(const std::string& stem) {
-    const std::string upper = Upper(stem);
-    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") {
-        return true;
-    }
-    return upper.size() == 4 && (upper.rfind("COM", 0) == 0 || upper.rfind("LPT", 0) == 0) &&
-           upper[3] >= '0' && upper[3] <= '9';
-}
-
-}  // namespace
+#include "platform/file_names.h"
 
 std::string SafeFileStem(const std::string& call) {
     std::string stem;

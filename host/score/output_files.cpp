@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/common/file_paths.h"
+#include "platform/file_names.h"
 
 namespace fs = std::filesystem;
 
@@ -65,11 +66,5 @@ std::optional<std::string> UnwrittenReason(const fs::path& file) {
 }
 
 std::string CabrilloFileName(const std::string& ownCall) {
-    std::string name = ownCall;
-    for (char& c : name) {
-        if (c == '/' || c == '\\') {
-            c = '_';
-        }
-    }
-    return name + ".cbr";
+    return PlainFileName(ownCall) + ".cbr";
 }

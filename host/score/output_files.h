@@ -16,5 +16,5 @@ std::optional<std::string> WorkFolderProblem(const std::filesystem::path& folder
 // (a folder of that name, no write permission); nullopt when it stands and is writable.
 std::optional<std::string> UnwrittenReason(const std::filesystem::path& file);
 
-// The name of the plug-in's Cabrillo log for an own call: separators become '_'.
+// The name of the plug-in's Cabrillo log for an own call, named by the plug-in's rule.
 std::string CabrilloFileName(const std::string& ownCall);
