@@ -143,16 +143,10 @@ LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
     result.qsos.reserve(records);
     const std::optional<InputError> formatError =
         ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
-            if (result.errors.Any()) {
-                // Once the log cannot be scored, its records are only checked.
-                LogQso unused;
-                if (auto error = ConvertAdifRecord(record, fileName, &unused)) {
-                    result.errors.Add(std::move(*error));
-                }
-                return true;
-            }
-            result.qsos.emplace_back();
-            if (auto error = ConvertAdifRecord(record, fileName, &result.qsos.back())) {
+            // Once the log cannot be scored, its records are only checked.
+            LogQso unused;
+            LogQso& qso = result.errors.Any() ? unused : result.qsos.emplace_back();
+            if (auto error = ConvertAdifRecord(record, fileName, &qso)) {
                 result.errors.Add(std::move(*error));
             }
             return true;

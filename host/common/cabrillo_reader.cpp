@@ -98,10 +98,9 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
     std::size_t lineNumber = 0;
     for (const std::string_view line : Lines(bytes)) {
         ++lineNumber;
-        const std::string where = "line " + std::to_string(lineNumber);
         std::string callShown;
         auto fail = [&](const char* field, const std::string& message) {
-            result.errors.Add(InputError{fileName, where, field, message, lineNumber, callShown});
+            result.errors.Add(InputError{fileName, "", field, message, lineNumber, callShown});
         };
         if (StartsWithTag(line, "CALLSIGN:")) {
             const auto tokens = Tokens(line.substr(9));

@@ -30,9 +30,8 @@ CtyDatabase CtyDatabase::Parse(std::string_view bytes, const std::string& fileNa
             lineOfEntity += bytes[i] == '\n' ? 1 : 0;
         }
         const std::size_t end = bytes.find(';', start);
-        const std::string where = "line " + std::to_string(lineOfEntity);
         if (end == std::string_view::npos) {
-            *error = InputError{fileName, where, "", "an entity is not closed by ';'"};
+            *error = InputError{fileName, "", "", "an entity is not closed by ';'", lineOfEntity};
             return {};
         }
         const std::string_view entry = bytes.substr(start, end - start);
@@ -47,7 +46,7 @@ CtyDatabase CtyDatabase::Parse(std::string_view bytes, const std::string& fileNa
             fieldStart = colon + 1;
         }
         if (header.size() < 8 || header[7].empty()) {
-            *error = InputError{fileName, where, "", "not a cty.dat entity line"};
+            *error = InputError{fileName, "", "", "not a cty.dat entity line", lineOfEntity};
             return {};
         }
         CtyEntity entity;

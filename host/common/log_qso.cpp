@@ -3,7 +3,7 @@
 
 std::string InputError::Format() const {
     std::string place;
-    if (line > 0 && where.rfind("line ", 0) != 0) {
+    if (line > 0) {
         place = "line " + std::to_string(line);
     }
     if (!where.empty()) {

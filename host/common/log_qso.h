@@ -38,7 +38,8 @@ struct InputError {
           call(std::move(inCall)) {}
 
     std::string file;
-    std::string where;     // "record 3", "line 12", "header"; empty for file-level errors
+    std::string
+        where;  // "record 3", "header"; empty for file-level errors and where `line` alone says it
     std::string field;     // empty when no single field is at fault
     std::string message;   // shows the value at fault
     std::size_t line = 0;  // the line of the record or the fault; 0 when not known

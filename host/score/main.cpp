@@ -194,7 +194,7 @@ int Run(const ScoreOptions& options) {
     WorkedTally worked;
     if (!reportPath.empty() || !options.exchanges.empty()) {
         std::string reportBytes;
-        if (ReadWholeFile(rejectedPath.string(), kLargestInputFile, &reportBytes, &error)) {
+        if (ReadWholeFile(rejectedPath, kLargestInputFile, &reportBytes, &error)) {
             rejected = ReadRejectedReport(reportBytes);
         }
         rejectedQsos = MatchRejected(qsos, rejected);
@@ -208,15 +208,9 @@ int Run(const ScoreOptions& options) {
                   << '\n';
     }
     std::cout.flush();
-    if (!pluginSaid.empty()) {
-        std::string line;
-        for (const char c : ConsoleText(pluginSaid)) {
-            if (c != '\n') {
-                line += c;
-            } else if (!line.empty()) {
-                Note(line);
-                line.clear();
-            }
+    for (const std::string_view line : Lines(pluginSaid)) {
+        if (!line.empty()) {
+            Note(std::string(line));
         }
     }
 
