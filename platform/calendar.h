@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
 
 constexpr int64_t kSecondsPerDay = 86400;
 // 1899-12-30, the automation day 0, counted in days from 1970-01-01.
@@ -65,4 +68,74 @@ inline int64_t AutomationSeconds(double days) {
 inline double AutomationDays(int64_t day, int64_t secondOfDay) {
     const double fraction = static_cast<double>(secondOfDay) / static_cast<double>(kSecondsPerDay);
     return day >= 0 ? static_cast<double>(day) + fraction : static_cast<double>(day) - fraction;
+}
+
+// The date and time of day of a count of seconds since 1899-12-30 00:00. Whole days count
+// toward minus infinity, so the time of day is never negative.
+inline CivilTime CivilTimeOfSeconds(int64_t seconds) {
+    int64_t day = seconds / kSecondsPerDay;
+    int64_t secondOfDay = seconds % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        --day;
+    }
+    const CivilDate date = CivilFromDays(day + kAutomationEpoch);
+    return CivilTime{date.year,
+                     date.month,
+                     date.day,
+                     static_cast<int>(secondOfDay / 3600),
+                     static_cast<int>(secondOfDay / 60 % 60),
+                     static_cast<int>(secondOfDay % 60)};
+}
+
+// The automation day count of a date and time of day.
+inline double AutomationDaysOf(const CivilTime& civil) {
+    return AutomationDays(DaysFromCivil(civil.year, civil.month, civil.day) - kAutomationEpoch,
+                          civil.hour * 3600 + civil.minute * 60 + civil.second);
+}
+
+// The pattern with %Y (four digits), %m, %d, %H, %M and %S (two digits) replaced by the
+// time's fields and %% by %; every other character, and any other %x, stays as it is.
+inline std::string FormatCivilTime(const CivilTime& time, std::string_view pattern) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%' || i + 1 == pattern.size()) {
+            out += pattern[i];
+            continue;
+        }
+        int value = 0;
+        int width = 2;
+        switch (pattern[++i]) {
+            case 'Y':
+                value = time.year;
+                width = 4;
+                break;
+            case 'm':
+                value = time.month;
+                break;
+            case 'd':
+                value = time.day;
+                break;
+            case 'H':
+                value = time.hour;
+                break;
+            case 'M':
+                value = time.minute;
+                break;
+            case 'S':
+                value = time.second;
+                break;
+            case '%':
+                out += '%';
+                continue;
+            default:
+                out += '%';
+                out += pattern[i];
+                continue;
+        }
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%0*d", width, value);
+        out += digits;
+    }
+    return out;
 }

@@ -2,7 +2,6 @@
 #include "host/common/automation_date.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -32,8 +31,7 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 double ToAutomationDate(const CivilTime& time) {
-    return AutomationDays(DaysFromCivil(time.year, time.month, time.day) - kAutomationEpoch,
-                          time.hour * 3600 + time.minute * 60 + time.second);
+    return AutomationDaysOf(time);
 }
 
 CivilTime FromAutomationDate(double days) {
@@ -46,58 +44,11 @@ CivilTime FromAutomationDate(double days) {
 }
 
 CivilTime CivilTimeOf(double days) {
-    const int64_t seconds = AutomationSeconds(days);
-    // Whole days toward minus infinity: the second of the day is never negative.
-    const int64_t day = seconds >= 0 ? seconds / kSecondsPerDay
-                                     : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
-    const int64_t secondOfDay = seconds - day * kSecondsPerDay;
-    const CivilDate date = CivilFromDays(day + kAutomationEpoch);
-    CivilTime civil;
-    civil.year = date.year;
-    civil.month = date.month;
-    civil.day = date.day;
-    civil.hour = static_cast<int>(secondOfDay / 3600);
-    civil.minute = static_cast<int>(secondOfDay / 60 % 60);
-    civil.second = static_cast<int>(secondOfDay % 60);
-    return civil;
+    return CivilTimeOfSeconds(AutomationSeconds(days));
 }
 
 std::string FormatAutomationDate(double days, std::string_view pattern) {
-    const CivilTime time = CivilTimeOf(days);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        int value = 0;
-        int width = 2;
-        switch (i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] : '\0') {
-            case 'Y':
-                value = time.year;
-                width = 4;
-                break;
-            case 'm':
-                value = time.month;
-                break;
-            case 'd':
-                value = time.day;
-                break;
-            case 'H':
-                value = time.hour;
-                break;
-            case 'M':
-                value = time.minute;
-                break;
-            case 'S':
-                value = time.second;
-                break;
-            default:
-                text += pattern[i];
-                continue;
-        }
-        char digits[16];
-        std::snprintf(digits, sizeof digits, "%0*d", width, value);
-        text += digits;
-        ++i;
-    }
-    return text;
+    return FormatCivilTime(CivilTimeOf(days), pattern);
 }
 
 std::optional<CivilTime> ParseDate(std::string_view text) {
