@@ -106,10 +106,15 @@ class StatusWindowTest : public WorkFolderTest {
         return found;
     }
 
-    // Waits until the status window exists and its first refresh has run.
+    // Waits until the status window exists, the refresh it posts itself when it opens has run,
+    // and then one more. Waiting for the posted one first leaves the window idle: a refresh
+    // sent while the posted one waits in a host call would only be queued behind it and run
+    // after this returns, counting in the test's figures.
     HWND StartAndWait(const std::string& suffix = "BV") {
+        const unsigned before = g_refreshCount;
         StartRun(suffix);
         const HWND window = WaitForWindow(L"Setup Sarnet-2026");
+        Pump([&] { return g_refreshCount != before; });
         RefreshAndWait();
         return window;
     }
