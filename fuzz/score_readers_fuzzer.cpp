@@ -14,6 +14,7 @@
 #include "host/common/cty_database.h"
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
+#include "host/common/mode_family.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ void CheckAdif(std::string_view bytes) {
     for (const AdifRecord& record : parsed.records) {
         if (const std::string* mode = record.Find("MODE")) {
             const std::string* submode = record.Find("SUBMODE");
-            (void)NormaliseMode(*mode, submode != nullptr ? *submode : "");
+            const std::string_view sub = submode != nullptr ? *submode : std::string_view();
+            (void)ContestMode(*mode, sub, ModeFamiliesOf(*mode, sub, false));
         }
         if (const std::string* freq = record.Find("FREQ")) {
             std::uint64_t hertz = 0;

@@ -8,7 +8,7 @@
 
 #include "host/common/automation_date.h"
 #include "host/common/band_plan.h"
-#include "host/common/log_normalizer.h"
+#include "host/common/mode_family.h"
 #include "host/common/station_call.h"
 #include "host/common/text_util.h"
 
@@ -104,7 +104,11 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
     if (qso.band.empty()) {
         qso.band = BandOfFrequency(qso.frequencyHz);
     }
-    qso.mode = NormaliseMode(Value(record, "MODE"), Value(record, "SUBMODE"));
+    const std::string mode = Value(record, "MODE");
+    const std::string submode = Value(record, "SUBMODE");
+    qso.loggedMode = LoggedModeText(mode, submode);
+    qso.modeFamilies = ModeFamiliesOf(mode, submode, false);
+    qso.mode = ContestMode(mode, submode, qso.modeFamilies);
     qso.rstSent = Value(record, "RST_SENT");
     qso.rstRcvd = Value(record, "RST_RCVD");
     qso.exchSent = FirstValue(record, "STX_STRING", "STX");
@@ -117,16 +121,15 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName) {
     LogReadResult result;
     for (const AdifRecord& record : parsed.records) {
-        result.qsos.emplace_back();
-        if (auto error = ConvertAdifRecord(record, fileName, &result.qsos.back())) {
+        LogQso qso;
+        if (auto error = ConvertAdifRecord(record, fileName, &qso)) {
             result.errors.Add(std::move(*error));
+        } else {
+            result.qsos.push_back(std::move(qso));
         }
     }
     if (parsed.error) {
         result.errors.Add(*parsed.error);
-    }
-    if (result.errors.Any()) {
-        result.qsos.clear();
     }
     return result;
 }
@@ -143,19 +146,15 @@ LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
     result.qsos.reserve(records);
     const std::optional<InputError> formatError =
         ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
-            // Once the log cannot be scored, its records are only checked.
-            LogQso unused;
-            LogQso& qso = result.errors.Any() ? unused : result.qsos.emplace_back();
+            LogQso& qso = result.qsos.emplace_back();
             if (auto error = ConvertAdifRecord(record, fileName, &qso)) {
                 result.errors.Add(std::move(*error));
+                result.qsos.pop_back();
             }
             return true;
         });
     if (formatError) {
         result.errors.Add(*formatError);
-    }
-    if (result.errors.Any()) {
-        result.qsos.clear();
     }
     return result;
 }

@@ -1,5 +1,5 @@
 // From ADIF records to the QSOs the plug-in is fed: field choice, date and time,
-// frequency and band, and the mode names loggers write for BPSK31.
+// frequency and band, and the mode as the plug-in is fed it.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,8 @@ bool ParseMegahertz(std::string_view text, std::uint64_t* hertz);
 std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std::string& fileName,
                                             LogQso* qso);
 
-// Converts every record; every record that cannot be converted is an error.
+// Converts every record; every record that cannot be converted is an error, the others are
+// all kept.
 LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::string& fileName);
 
 // Reads and converts in one pass, without holding every raw record (large logs). A format

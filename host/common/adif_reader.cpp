@@ -39,6 +39,8 @@ const std::string* AdifRecord::Find(std::string_view name) const {
 
 std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
                                    const AdifRecordSink& sink) {
+    // Lines and positions count from after the mark, which is no part of the text.
+    bytes = WithoutByteOrderMark(bytes);
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         return InputError{fileName, "", "", "the file is empty"};
     }

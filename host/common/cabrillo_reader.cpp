@@ -1,86 +1,101 @@
-// Line-based Cabrillo reading; header lines other than CALLSIGN: are not needed to score.
+// Line-based Cabrillo reading: the header lines that name the station and the mode, the QSO
+// lines split as the log lays them out.
 #include "host/common/cabrillo_reader.h"
 
-#include <cctype>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "host/common/automation_date.h"
 #include "host/common/band_plan.h"
+#include "host/common/cabrillo_layout.h"
+#include "host/common/mode_family.h"
 #include "host/common/station_call.h"
 #include "host/common/text_util.h"
 
 namespace {
 
-std::vector<std::string_view> Tokens(std::string_view line) {
-    std::vector<std::string_view> tokens;
-    std::size_t pos = 0;
-    while (true) {
-        pos = line.find_first_not_of(" \t", pos);
-        if (pos == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = line.find_first_of(" \t", pos);
-        tokens.push_back(line.substr(pos, end - pos));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        pos = end;
-    }
-    return tokens;
-}
+constexpr std::size_t kSentCall = 4;
 
 bool StartsWithTag(std::string_view line, std::string_view tag) {
     return line.size() >= tag.size() && Upper(line.substr(0, tag.size())) == tag;
 }
 
-std::string Joined(const std::vector<std::string_view>& parts, std::size_t from, std::size_t to) {
+std::string Joined(const CabrilloQsoTokens& tokens, std::size_t from, std::size_t to) {
     std::string text;
     for (std::size_t i = from; i < to; ++i) {
         if (!text.empty()) {
             text += ' ';
         }
-        text += parts[i];
+        text += tokens[i].text;
     }
     return text;
 }
 
-std::string CabrilloMode(std::string_view mode) {
-    const std::string upper = Upper(mode);
-    if (upper == "RY" || upper == "DG" || upper == "PSK31" || upper == "BPSK31") {
-        return "BPSK31";
-    }
-    return std::string(mode);
-}
-
-// A call sign has a letter somewhere before a digit ("YO3ABC", "9A1AA", "DL/YO9X");
-// exchanges such as "012BV" or "599" do not.
-bool LooksLikeCall(std::string_view token) {
-    const std::size_t letter =
-        token.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return letter != std::string_view::npos &&
-           token.find_first_of("0123456789", letter) != std::string_view::npos;
-}
-
-// Where the received half starts (0 when it cannot be told). Halves of equal length are
-// the rule; otherwise the received call is the first call-like part after the sent call
-// and at least one sent exchange part.
-std::size_t ReceivedCallIndex(const std::vector<std::string_view>& tokens) {
-    const std::size_t parts = tokens.size() - 4;
-    if (parts % 2 == 0 && LooksLikeCall(tokens[4 + parts / 2])) {
-        return 4 + parts / 2;
-    }
-    for (std::size_t i = 6; i + 1 < tokens.size(); ++i) {
-        if (LooksLikeCall(tokens[i])) {
-            return i;
+// CATEGORY-MODE: RTTY (3.0), a CATEGORY: naming RTTY (2.0) or a contest named for RTTY: the
+// log's RY QSOs are RTTY ones.
+bool SaysRtty(std::string_view line) {
+    for (const std::string_view tag : {"CATEGORY-MODE:", "CATEGORY:", "CONTEST:"}) {
+        if (StartsWithTag(line, tag)) {
+            return Upper(line.substr(tag.size())).find("RTTY") != std::string::npos;
         }
     }
-    return 0;
+    return false;
 }
+
+struct QsoLine {
+    std::size_t number = 0;
+    CabrilloQsoTokens tokens;
+};
+
+// The frequency, mode, date and time of a line; an error names the field.
+std::optional<InputError> ReadFixedFields(const CabrilloQsoTokens& tokens, bool rttyLog,
+                                          LogQso* qso) {
+    const std::string_view freq = tokens[0].text;
+    if (freq.empty() || freq.find_first_not_of("0123456789") != std::string_view::npos ||
+        freq.size() > 7) {
+        return InputError{"", "", "frequency", Shown(freq) + " is not a frequency in kHz"};
+    }
+    std::uint64_t khz = 0;
+    for (const char digit : freq) {
+        khz = khz * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    // Beyond what the plug-in's frequency holds is no frequency, as in an ADIF log.
+    const std::uint64_t hertz = khz * 1000;
+    qso->frequencyHz = hertz > UINT32_MAX ? 0 : static_cast<std::uint32_t>(hertz);
+    qso->band = BandOfFrequency(qso->frequencyHz);
+    qso->loggedMode = std::string(tokens[1].text);
+    qso->modeFamilies = ModeFamiliesOf(tokens[1].text, "", rttyLog);
+    qso->mode = ContestMode(tokens[1].text, "", qso->modeFamilies);
+    std::optional<CivilTime> time = ParseDate(tokens[2].text);
+    if (!time || tokens[2].text.size() != 10) {
+        return InputError{"", "", "date", Shown(tokens[2].text) + " is not a YYYY-MM-DD date"};
+    }
+    if (tokens[3].text.size() != 4 || !ParseTimeOfDay(tokens[3].text, &*time)) {
+        return InputError{"", "", "time", Shown(tokens[3].text) + " is not an HHMM time"};
+    }
+    qso->days = ToAutomationDate(*time);
+    return std::nullopt;
+}
+
+// Words some loggers write after the received exchange ("dupe"): one warning for the log.
+struct IgnoredWords {
+    std::size_t firstLine = 0;
+    std::string firstWords;
+    std::size_t lines = 0;
+
+    void Add(std::size_t line, const std::string& words) {
+        if (lines++ == 0) {
+            firstLine = line;
+            firstWords = words;
+        }
+    }
+};
 
 }  // namespace
 
 bool LooksLikeCabrillo(std::string_view bytes) {
+    bytes = WithoutByteOrderMark(bytes);
     const std::size_t first = bytes.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) {
         return false;
@@ -90,102 +105,108 @@ bool LooksLikeCabrillo(std::string_view bytes) {
 }
 
 LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName) {
+    bytes = WithoutByteOrderMark(bytes);
     LogReadResult result;
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         result.errors.Add(InputError{fileName, "", "", "the file is empty"});
         return result;
     }
+    std::vector<QsoLine> lines;
+    bool rttyLog = false;
     std::size_t lineNumber = 0;
     for (const std::string_view line : Lines(bytes)) {
         ++lineNumber;
-        std::string callShown;
-        auto fail = [&](const char* field, const std::string& message) {
-            result.errors.Add(InputError{fileName, "", field, message, lineNumber, callShown});
-        };
+        rttyLog = rttyLog || SaysRtty(line);
         if (StartsWithTag(line, "CALLSIGN:")) {
-            const auto tokens = Tokens(line.substr(9));
+            const CabrilloQsoTokens tokens = TokensOfQsoLine(line.substr(9));
             if (!tokens.empty()) {
-                result.ownCall = std::string(tokens.front());
+                result.ownCall = std::string(tokens.front().text);
             }
-            continue;
+        } else if (StartsWithTag(line, "QSO:")) {
+            CabrilloQsoTokens tokens = TokensOfQsoLine(line.substr(4));
+            if (tokens.size() < 6) {
+                result.errors.Add(InputError{
+                    fileName, "", "",
+                    "a QSO line needs frequency, mode, date, time, the sent call and exchange and "
+                    "the received call and exchange (" +
+                        std::to_string(tokens.size()) + " fields found)",
+                    lineNumber});
+                continue;
+            }
+            lines.push_back({lineNumber, std::move(tokens)});
         }
-        if (!StartsWithTag(line, "QSO:")) {
-            continue;
-        }
-        std::vector<std::string_view> tokens = Tokens(line.substr(4));
-        if (tokens.size() >= 4 && (tokens.size() - 4) % 2 == 1 && tokens.back().size() == 1 &&
-            std::isdigit(static_cast<unsigned char>(tokens.back()[0])) != 0) {
-            tokens.pop_back();
-        }
-        if (tokens.size() < 8) {
-            fail("",
-                 "a QSO line needs frequency, mode, date, time and the sent and received call "
-                 "and exchange (" +
-                     std::to_string(tokens.size()) + " fields found)");
-            continue;
-        }
+    }
+
+    std::vector<CabrilloQsoTokens> tokens;
+    tokens.reserve(lines.size());
+    for (QsoLine& line : lines) {
+        tokens.push_back(std::move(line.tokens));
+    }
+    const std::vector<CabrilloSplit> splits = SplitQsoLines(tokens, result.ownCall);
+    IgnoredWords ignored;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const CabrilloQsoTokens& parts = tokens[i];
+        const CabrilloSplit& split = splits[i];
+        const std::size_t lineNo = lines[i].number;
+        const std::string callShown =
+            split.workedCall != 0 ? Printable(parts[split.workedCall].text) : std::string();
+        auto fail = [&](const std::string& field, const std::string& message) {
+            result.errors.Add(InputError{fileName, "", field, message, lineNo, callShown});
+        };
         LogQso qso;
-        qso.recordNumber = lineNumber;
-        const std::string_view freq = tokens[0];
-        const std::size_t rcvd = ReceivedCallIndex(tokens);
-        if (rcvd != 0) {
-            callShown = Printable(tokens[rcvd]);
-        }
-        if (freq.empty() || freq.find_first_not_of("0123456789") != std::string_view::npos ||
-            freq.size() > 7) {
-            fail("frequency", Shown(freq) + " is not a frequency in kHz");
+        qso.recordNumber = lineNo;
+        if (std::optional<InputError> error = ReadFixedFields(parts, rttyLog, &qso)) {
+            fail(error->field, error->message);
             continue;
         }
-        std::uint64_t khz = 0;
-        for (const char digit : freq) {
-            khz = khz * 10 + static_cast<std::uint64_t>(digit - '0');
-        }
-        // Beyond what the plug-in's frequency holds is no frequency, as in an ADIF log.
-        const std::uint64_t hertz = khz * 1000;
-        qso.frequencyHz = hertz > UINT32_MAX ? 0 : static_cast<std::uint32_t>(hertz);
-        qso.band = BandOfFrequency(qso.frequencyHz);
-        qso.mode = CabrilloMode(tokens[1]);
-        std::optional<CivilTime> time = ParseDate(tokens[2]);
-        if (!time || tokens[2].size() != 10) {
-            fail("date", Shown(tokens[2]) + " is not a YYYY-MM-DD date");
+        if (split.workedCall == 0) {
+            fail("call",
+                 "no part after the sent exchange is a call sign: the worked call is missing");
             continue;
         }
-        if (tokens[3].size() != 4 || !ParseTimeOfDay(tokens[3], &*time)) {
-            fail("time", Shown(tokens[3]) + " is not an HHMM time");
-            continue;
-        }
-        qso.days = ToAutomationDate(*time);
-        const std::size_t sent = 4;
-        if (rcvd == 0) {
-            fail("", "cannot tell the sent from the received half of the QSO line");
-            continue;
-        }
-        const std::size_t sentParts = rcvd - sent;
-        const std::size_t rcvdParts = tokens.size() - rcvd;
         // Parts hold no blank or tab: a call that is no call text has a control or
         // non-ASCII byte.
-        const std::size_t unreadable = !IsCallText(tokens[sent])   ? sent
-                                       : !IsCallText(tokens[rcvd]) ? rcvd
-                                                                   : 0;
+        const std::size_t unreadable =
+            split.hasSentCall && !IsCallText(parts[kSentCall].text) ? kSentCall
+            : !IsCallText(parts[split.workedCall].text)             ? split.workedCall
+                                                                    : 0;
         if (unreadable != 0) {
-            fail("call", Shown(tokens[unreadable]) + " is not a call sign (non-ASCII byte)");
+            fail("call", Shown(parts[unreadable].text) + " is not a call sign (non-ASCII byte)");
             continue;
         }
-        qso.ownCall = std::string(tokens[sent]);
-        qso.call = std::string(tokens[rcvd]);
-        if (sentParts >= 3) {
-            qso.rstSent = std::string(tokens[sent + 1]);
+        if (!split.doubt.empty()) {
+            result.warnings.Add(InputError{fileName, "", "call", split.doubt, lineNo, callShown});
         }
-        if (rcvdParts >= 3) {
-            qso.rstRcvd = std::string(tokens[rcvd + 1]);
+        if (!split.ignored.empty()) {
+            ignored.Add(lineNo, split.ignored);
         }
-        qso.exchSent = Joined(tokens, sent + (sentParts >= 3 ? 2 : 1), rcvd);
-        qso.exchRcvd = Joined(tokens, rcvd + (rcvdParts >= 3 ? 2 : 1), tokens.size());
+        if (split.hasSentCall) {
+            qso.ownCall = std::string(parts[kSentCall].text);
+        }
+        qso.call = std::string(parts[split.workedCall].text);
+        const std::size_t sentExchange = split.sentFirst + (split.sentRst ? 1 : 0);
+        if (split.sentRst) {
+            qso.rstSent = std::string(parts[split.sentFirst].text);
+        }
+        qso.exchSent = Joined(parts, sentExchange, split.workedCall);
+        const std::size_t receivedExchange = split.workedCall + 1 + (split.receivedRst ? 1 : 0);
+        if (split.receivedRst) {
+            qso.rstRcvd = std::string(parts[split.workedCall + 1].text);
+        }
+        qso.exchRcvd = Joined(parts, receivedExchange, split.receivedEnd);
         result.qsos.push_back(std::move(qso));
     }
-    if (result.errors.Any()) {
-        result.qsos.clear();
-    } else if (result.qsos.empty()) {
+    if (ignored.lines > 0) {
+        result.warnings.Add(InputError{
+            fileName, "", "",
+            Shown(ignored.firstWords) +
+                " after the received exchange is taken for a comment, not a part of it" +
+                (ignored.lines > 1
+                     ? " (and on " + std::to_string(ignored.lines - 1) + " more lines alike)"
+                     : std::string()),
+            ignored.firstLine});
+    }
+    if (result.qsos.empty() && !result.errors.Any()) {
         result.errors.Add(InputError{fileName, "", "", "no QSO: lines in this Cabrillo log"});
     }
     return result;

@@ -6,14 +6,12 @@
 
 #include "host/common/log_qso.h"
 
-// A QSO line reads: frequency (kHz), mode, date (YYYY-MM-DD), time (HHMM), then the sent
-// call and exchange and the received call and exchange, optionally followed by a one-digit
-// transmitter id. The two halves are of equal length when the received half starts with a
-// call sign there; otherwise the received call is the first call-like part after the sent
-// exchange. In each half the call comes first, then the RST when the half has three or
-// more parts, then the exchange (the remaining parts joined by one blank). Modes RY, DG,
-// PSK31 and BPSK31 become "BPSK31" (the plug-in writes its BPSK31 QSOs as RY); others pass
-// through as written.
+// A QSO line reads: frequency (kHz), mode, date (YYYY-MM-DD), time (HHMM), the sent call and
+// exchange, the received call and exchange, optionally a transmitter id. Where the received
+// call stands is learnt from the whole log (cabrillo_layout.h); a line read by a guess is a
+// warning naming it. The mode is fed as ContestMode gives it; CATEGORY-MODE: RTTY (or a
+// CATEGORY: or CONTEST: naming RTTY) makes the log's RY QSOs RTTY ones. Every line that can
+// be read is kept, whatever the errors of the others. A byte-order mark is skipped.
 LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName);
 
 // True when the bytes look like a Cabrillo log rather than ADIF.

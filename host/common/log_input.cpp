@@ -18,6 +18,7 @@
 #include "host/common/adif_reader.h"
 #include "host/common/cabrillo_reader.h"
 #include "host/common/file_paths.h"
+#include "host/common/text_util.h"
 
 namespace {
 
@@ -99,6 +100,14 @@ std::string StandardInputName() {
 }
 
 LogReadResult ParseLog(std::string_view bytes, const std::string& fileName) {
+    // UTF-16 text has a zero byte in every ASCII character: no reader could make sense of it.
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+        LogReadResult result;
+        result.errors.Add(InputError{fileName, "", "",
+                                     "the file is UTF-16 text: save it as plain text (ANSI or "
+                                     "UTF-8) and run again"});
+        return result;
+    }
     if (LooksLikeCabrillo(bytes)) {
         return ParseCabrillo(bytes, fileName);
     }

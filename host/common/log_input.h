@@ -27,7 +27,8 @@ bool ReadWholeFile(const std::filesystem::path& path, std::size_t largest, std::
 // cannot be read or holds more than `largest` bytes.
 bool ReadStandardInput(std::size_t largest, std::string* bytes, std::string* error);
 
-// Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise.
+// Cabrillo when the text opens with START-OF-LOG: or QSO:, ADIF otherwise; a UTF-8
+// byte-order mark is skipped first, a UTF-16 file is an error.
 LogReadResult ParseLog(std::string_view bytes, const std::string& fileName);
 
 // Reads and parses the country file; false with a one-line message naming the file, and when

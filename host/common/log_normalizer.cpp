@@ -2,6 +2,7 @@
 #include "host/common/log_normalizer.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include "host/common/band_plan.h"
@@ -18,19 +19,72 @@ std::string Count(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-}  // namespace
-
-std::string NormaliseMode(std::string_view mode, std::string_view submode) {
-    const std::string upperMode = Upper(Trim(mode));
-    const std::string upperSubmode = Upper(Trim(submode));
-    const auto isBpsk31 = [](const std::string& text) {
-        return text == "PSK31" || text == "BPSK31";
-    };
-    if (isBpsk31(upperMode) || (upperMode == "PSK" && isBpsk31(upperSubmode))) {
-        return "BPSK31";
-    }
-    return submode.empty() ? std::string(mode) : std::string(submode);
+bool IsRy(const std::string& mode) {
+    return Upper(mode) == "RY";
 }
+
+// The spellings of the contest's mode a log used, each once with its QSOs (letter case
+// aside), in the order the log first uses them.
+class ModeSpellings {
+  public:
+    void Add(const LogQso& qso) {
+        if (qso.loggedMode.empty() || qso.loggedMode == qso.mode) {
+            return;
+        }
+        if (qso.mode == "BPSK31") {
+            Count(&m_asBpsk31, qso.loggedMode);
+        } else if (IsRy(qso.loggedMode) && qso.modeFamilies == kRttyFamily) {
+            ++m_ryAsRtty;
+        }
+    }
+
+    void Notes(std::vector<std::string>* notes) const {
+        if (!m_asBpsk31.empty()) {
+            std::string list;
+            bool ry = false;
+            for (const auto& [spelling, count] : m_asBpsk31) {
+                list += (list.empty() ? "" : ", ") + Shown(spelling) + " on " +
+                        ::Count(count, "QSO", "QSOs");
+                ry = ry || IsRy(spelling);
+            }
+            notes->push_back("mode read as BPSK31, the contest's only mode: " + list +
+                             (ry ? " (RY is Cabrillo's code for RTTY and, before Cabrillo 3.0, "
+                                   "for every digital mode; the plug-in's own Cabrillo log "
+                                   "writes its BPSK31 QSOs as RY)"
+                                 : ""));
+        }
+        if (m_ryAsRtty > 0) {
+            notes->push_back(::Count(m_ryAsRtty, "QSO", "QSOs") +
+                             " in mode RY read as RTTY, as the log's header says it is an RTTY "
+                             "log: the Sarnet Contest scores BPSK31 only");
+        }
+    }
+
+  private:
+    static void Count(std::vector<std::pair<std::string, std::size_t>>* counts,
+                      const std::string& spelling) {
+        for (auto& [known, count] : *counts) {
+            if (Upper(known) == Upper(spelling)) {
+                ++count;
+                return;
+            }
+        }
+        counts->emplace_back(spelling, 1);
+    }
+
+    std::vector<std::pair<std::string, std::size_t>> m_asBpsk31;
+    std::size_t m_ryAsRtty = 0;
+};
+
+// Sets *text to its tidy form and counts it when that changed it.
+void Tidy(std::string* text, std::string tidy, std::size_t* changed) {
+    if (*text != tidy) {
+        *text = std::move(tidy);
+        ++*changed;
+    }
+}
+
+}  // namespace
 
 std::string NormaliseCall(std::string_view call) {
     return Upper(Trim(call));
@@ -39,16 +93,20 @@ std::string NormaliseCall(std::string_view call) {
 std::vector<std::string> TidyLog(std::vector<LogQso>* qsos, const std::string& ownExchangeSuffix) {
     std::size_t suffixed = 0;
     std::size_t kilohertz = 0;
-    std::size_t fromBand = 0;
-    std::string exampleBand;
+    std::size_t calls = 0;
+    std::size_t exchanges = 0;
+    std::size_t trimmed = 0;
+    // Lower band edge -> the band and its QSOs without a frequency, lowest band first.
+    std::map<std::uint64_t, std::pair<std::string, std::size_t>> fromBand;
+    ModeSpellings spellings;
     for (LogQso& qso : *qsos) {
-        qso.ownCall = NormaliseCall(qso.ownCall);
-        qso.call = NormaliseCall(qso.call);
-        qso.exchRcvd = Upper(Trim(qso.exchRcvd));
-        qso.exchSent = Trim(qso.exchSent);
-        qso.rstSent = Trim(qso.rstSent);
-        qso.rstRcvd = Trim(qso.rstRcvd);
-        qso.mode = NormaliseMode(qso.mode, "");
+        Tidy(&qso.ownCall, NormaliseCall(qso.ownCall), &calls);
+        Tidy(&qso.call, NormaliseCall(qso.call), &calls);
+        Tidy(&qso.exchRcvd, Upper(Trim(qso.exchRcvd)), &exchanges);
+        Tidy(&qso.exchSent, Trim(qso.exchSent), &trimmed);
+        Tidy(&qso.rstSent, Trim(qso.rstSent), &trimmed);
+        Tidy(&qso.rstRcvd, Trim(qso.rstRcvd), &trimmed);
+        spellings.Add(qso);
         // A sent exchange that is the suffix alone keeps it: emptied, it would lose its number.
         if (qso.exchSent.size() > ownExchangeSuffix.size() &&
             EndsWithIgnoringCase(qso.exchSent, ownExchangeSuffix)) {
@@ -60,20 +118,26 @@ std::vector<std::string> TidyLog(std::vector<LogQso>* qsos, const std::string& o
             const std::uint64_t edge = BandLowerEdgeHz(qso.band);
             if (edge != 0 && edge <= UINT32_MAX) {
                 qso.frequencyHz = static_cast<std::uint32_t>(edge);
-                ++fromBand;
-                if (exampleBand.empty()) {
-                    exampleBand = qso.band;
-                }
+                auto& [band, count] = fromBand[edge];
+                band = Lower(qso.band);
+                ++count;
             }
         }
     }
 
     std::vector<std::string> notes;
-    if (fromBand > 0) {
-        notes.push_back(Count(fromBand, "QSO has", "QSOs have") +
-                        " no frequency: each is logged at the lower edge of its band (" +
-                        std::to_string(BandLowerEdgeHz(exampleBand) / 1000) + " kHz on " +
-                        Lower(exampleBand) + ")");
+    if (!fromBand.empty()) {
+        std::size_t total = 0;
+        std::string edges;
+        for (const auto& [edge, band] : fromBand) {
+            total += band.second;
+            edges += (edges.empty() ? "" : ", ") + std::to_string(edge / 1000) + " kHz on " +
+                     band.first +
+                     (fromBand.size() > 1 ? " for " + Count(band.second, "QSO", "QSOs") : "");
+        }
+        notes.push_back(Count(total, "QSO has", "QSOs have") +
+                        " no frequency: each is logged at the lower edge of its band (" + edges +
+                        ")");
     }
     if (kilohertz > 0) {
         notes.push_back(Count(kilohertz, "FREQ value", "FREQ values") +
@@ -82,6 +146,19 @@ std::vector<std::string> TidyLog(std::vector<LogQso>* qsos, const std::string& o
     if (suffixed > 0) {
         notes.push_back(Count(suffixed, "sent exchange", "sent exchanges") + " already end with " +
                         Shown(ownExchangeSuffix) + ": the suffix is not added twice");
+    }
+    spellings.Notes(&notes);
+    if (calls > 0 || exchanges > 0) {
+        std::string what = calls > 0 ? Count(calls, "call", "calls") : std::string();
+        if (exchanges > 0) {
+            what += (what.empty() ? "" : " and ") +
+                    Count(exchanges, "received exchange", "received exchanges");
+        }
+        notes.push_back(what + " upper-cased or trimmed, as the logging program keeps them");
+    }
+    if (trimmed > 0) {
+        notes.push_back(Count(trimmed, "sent exchange or report", "sent exchanges and reports") +
+                        " trimmed of blanks");
     }
     return notes;
 }

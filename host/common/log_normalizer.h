@@ -10,23 +10,19 @@
 
 #include "host/common/log_qso.h"
 
-// "PSK" with submode "PSK31"/"BPSK31", and the older modes "PSK31"/"BPSK31", become
-// "BPSK31" (any letter case); other modes pass through as written (the submode when there
-// is one) so that the plug-in judges them.
-std::string NormaliseMode(std::string_view mode, std::string_view submode);
-
 // A call sign as the logging program keeps it: without blanks around it, in upper case.
 std::string NormaliseCall(std::string_view call);
 
 // Tidies the QSOs in place, leaving their order:
 // - own and worked calls and the received exchange trimmed and upper-cased, the sent
 //   exchange and the reports trimmed;
-// - the mode spelled as NormaliseMode gives it;
 // - a sent exchange that already ends with the own exchange suffix (any letter case) loses
 //   it, because the plug-in adds the suffix to every sent exchange;
 // - a QSO without a frequency gets the lower edge of its band (3500 kHz on 80 m).
-// Returns one note for each kind of change that a reader of the log would not expect
-// (frequencies added or converted from kHz, suffixes not added twice).
+// Returns one note, with its count, for each kind of change made on entry: frequencies added
+// (every band named) or converted from kHz, suffixes not added twice, each spelling of the
+// mode read as BPSK31 (the readers chose it, ContestMode) and an RTTY log's RY, calls and
+// exchanges upper-cased or trimmed.
 std::vector<std::string> TidyLog(std::vector<LogQso>* qsos, const std::string& ownExchangeSuffix);
 
 // The note that the QSOs are not in time order and will be fed oldest first; nullopt when

@@ -9,15 +9,21 @@
 #include <utility>
 #include <vector>
 
+#include "host/common/mode_family.h"
+
 struct LogQso {
     std::size_t recordNumber = 0;  // ADIF record number or Cabrillo line number, from 1
-    std::string ownCall;           // as logged; empty when the record names none
+    // The call this line or record says was sent (Cabrillo's sent-call column, ADIF's
+    // STATION_CALLSIGN, else OPERATOR); empty when it names none.
+    std::string ownCall;
     std::string call;
     double days = 0.0;                   // automation date: days since 1899-12-30 00:00 UTC
     std::uint32_t frequencyHz = 0;       // 0 when the log gives none
     bool frequencyWasKilohertz = false;  // an ADIF FREQ in kHz, converted by the reader
     std::string band;                    // lower case, e.g. "80m"; empty when unknown
-    std::string mode;
+    std::string mode;                    // as the plug-in is fed it (ContestMode)
+    std::string loggedMode;              // as the log writes it: "RY", "PSK/PSK31"
+    ModeFamilies modeFamilies = kAnyFamily;
     std::string rstSent;
     std::string rstRcvd;
     std::string exchSent;
@@ -61,8 +67,11 @@ struct InputErrors {
     bool Any() const { return total > 0; }
 };
 
+// A log as its reader found it: every QSO it could read, whatever the errors of other lines
+// or records, and what it read by a guess the operator should see (warnings).
 struct LogReadResult {
-    std::vector<LogQso> qsos;  // empty when there are errors
-    std::string ownCall;       // from the Cabrillo CALLSIGN: header; empty otherwise
+    std::vector<LogQso> qsos;
+    std::string ownCall;  // from the Cabrillo CALLSIGN: header; empty otherwise
     InputErrors errors;
+    InputErrors warnings;
 };

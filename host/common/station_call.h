@@ -11,6 +11,16 @@
 // makes of it is the plug-in's to judge.
 bool IsCallText(std::string_view call);
 
+// The shape of a call sign, in any letter case: a prefix of one to three characters with a
+// letter, one to four digits and a suffix of one to four letters ("YO3ABC", "9A1AA",
+// "DL75BRD", "3DA0XX"), with at most two portable parts of up to six letters and digits
+// around it ("DL/YO9X", "YO9XYZ/P", "PA/ON4XX/QRP"). Exchanges have no such shape ("012BV",
+// "C25", "599", "HANS/124"); a six-character locator ("KN34AB") has.
+bool HasCallSignShape(std::string_view token);
+
+// A weaker test: a letter somewhere before a digit ("C25", "TM100"), as any call sign has.
+bool HasLetterBeforeDigit(std::string_view token);
+
 // A station's own call: upper-case letters, digits and '/' with a letter and a digit
 // somewhere, at most 20 characters (the plug-in names its Cabrillo log after it, the
 // cross-check its report).

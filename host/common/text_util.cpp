@@ -19,6 +19,11 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return text.substr(0, kMark.size()) == kMark ? text.substr(kMark.size()) : text;
+}
+
 std::string Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) {

@@ -9,6 +9,8 @@
 // The lines of a text without their line ends ("\n" or "\r\n"); a last line without a line
 // end counts too, an empty text has none.
 std::vector<std::string_view> Lines(std::string_view text);
+// The text without the UTF-8 byte-order mark that some editors and loggers put first.
+std::string_view WithoutByteOrderMark(std::string_view text);
 // Without leading and trailing blanks, tabs and line ends.
 std::string Trim(std::string_view text);
 // ASCII letters folded to upper or lower case.

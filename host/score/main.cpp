@@ -166,7 +166,19 @@ int Run(const ScoreOptions& options) {
     for (const std::string& note : inputs.notes) {
         Note(note);
     }
-    for (const std::string& warning : LogWarnings(qsos, context)) {
+    std::vector<std::string> warnings;
+    for (const InputError& warning : inputs.log.warnings.listed) {
+        warnings.push_back(warning.Format());
+    }
+    if (inputs.log.warnings.total > inputs.log.warnings.listed.size()) {
+        warnings.push_back(
+            "and " + std::to_string(inputs.log.warnings.total - inputs.log.warnings.listed.size()) +
+            " more warnings on the log's lines");
+    }
+    for (std::string& warning : LogWarnings(qsos, context)) {
+        warnings.push_back(std::move(warning));
+    }
+    for (const std::string& warning : warnings) {
         Note("warning: " + warning);
         notes.push_back("Warning: " + warning);
     }

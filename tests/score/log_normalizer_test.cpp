@@ -132,6 +132,10 @@ TEST_F(LoggerExport, ScoresExactlyAsTheTidyLog) {
                   "2 FREQ values in kHz read as such (ADIF gives FREQ in MHz)",
                   "3 sent exchanges already end with \"NT\": the suffix is not added "
                   "twice",
+                  "mode read as BPSK31, the contest's only mode: \"PSK/bpsk31\" on 2 QSOs, "
+                  "\"psk31\" on 2 QSOs, \"PSK/PSK31\" on 1 QSO, \"bpsk31\" on 1 QSO",
+                  "6 calls and 3 received exchanges upper-cased or trimmed, as the logging "
+                  "program keeps them",
                   "the log is not in time order (7 QSOs follow a later one): the QSOs are fed "
                   "oldest first"}));
 }
