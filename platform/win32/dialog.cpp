@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/module_instance.h"
+#include "platform/win32/subclassed_control.h"
 #include "platform/win32/text_encoding.h"
 
 Dialog::~Dialog() {
@@ -17,14 +18,18 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND parent) {
     m_modal = true;
-    return DialogBoxParamW(ModuleInstance(), MAKEINTRESOURCEW(m_templateId), parent, StaticProc,
+    return DialogBoxParamW(ModuleInstance(), TemplateResource(), parent, StaticProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create(HWND parent) {
     m_modal = false;
-    return CreateDialogParamW(ModuleInstance(), MAKEINTRESOURCEW(m_templateId), parent, StaticProc,
+    return CreateDialogParamW(ModuleInstance(), TemplateResource(), parent, StaticProc,
                               reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+LPCWSTR Dialog::TemplateResource() const {
+    return m_templateName.empty() ? MAKEINTRESOURCEW(m_templateId) : m_templateName.c_str();
 }
 
 std::string Dialog::ItemText(int id) const {
@@ -106,6 +111,10 @@ INT_PTR Dialog::Proc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
     }
     bool handled = false;
-    const INT_PTR result = OnMessage(message, wParam, lParam, handled);
-    return handled ? result : FALSE;
+    INT_PTR result = OnMessage(message, wParam, lParam, handled);
+    if (handled) {
+        return result;
+    }
+    // A control taken over by the kit paints and colours itself, whatever dialog holds it.
+    return ReflectToControl(message, wParam, lParam, result) ? result : FALSE;
 }

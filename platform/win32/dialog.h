@@ -1,15 +1,19 @@
 // The one dialog base of the plug-in's windows: a static procedure stores `this` at
-// WM_INITDIALOG, routes messages to virtual members, never lets an exception out, and
+// WM_INITDIALOG, routes messages to virtual members, passes the owner-draw and colour requests
+// that no member answered back to the control they concern, never lets an exception out, and
 // forgets the window at WM_NCDESTROY.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 class Dialog {
   public:
+    // The template is a resource of this module, named by number or by name.
     explicit Dialog(int templateId) : m_templateId(templateId) {}
+    explicit Dialog(std::wstring templateName) : m_templateName(std::move(templateName)) {}
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
     virtual ~Dialog();
@@ -44,8 +48,10 @@ class Dialog {
     static INT_PTR CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     INT_PTR Proc(UINT message, WPARAM wParam, LPARAM lParam);
+    LPCWSTR TemplateResource() const;
 
-    int m_templateId;
+    int m_templateId = 0;
+    std::wstring m_templateName;  // empty when the template is named by number
     HWND m_hwnd = nullptr;
     bool m_modal = false;
 };

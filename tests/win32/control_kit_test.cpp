@@ -196,6 +196,41 @@ TEST_F(ControlKitTest, DialogsJoinOnlyAnAdvancedParent) {
     });
 }
 
+// A kit control paints under any dialog of ours, and a template can be named by text.
+TEST_F(ControlKitTest, KitControlsPaintUnderAPlainDialogOpenedByTemplateName) {
+    m_ui.Run([&] {
+        Dialog plain(L"KIT_NAMED_HOST");
+        ASSERT_TRUE(plain.Create(m_host->hwnd()));
+        ShowWindow(plain.hwnd(), SW_SHOWNORMAL);
+        ASSERT_TRUE(m_button->SubclassWithColors(2001, plain.hwnd(), kFace, kText, kDisabledText));
+        m_button->Redraw();
+        EXPECT_EQ(PixelAt(m_button->hwnd(), 3, 3), kFace);
+        EXPECT_GT(CountPixels(m_button->hwnd(), kText), 0);
+
+        // An advanced edit answers its own colour request under the plain dialog too.
+        ASSERT_TRUE(m_edit->SubclassDlgItem(2002, plain.hwnd()));
+        m_edit->SetBackColor(RGB(255, 255, 0));
+        UniqueMemDc dc(CreateCompatibleDC(nullptr));
+        const LRESULT brush =
+            SendMessageW(plain.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
+                         reinterpret_cast<LPARAM>(m_edit->hwnd()));
+        EXPECT_EQ(BrushColour(brush), RGB(255, 255, 0));
+        m_button.reset();
+        m_edit.reset();
+
+        // The advanced dialog by name joins its parent as the numbered one does.
+        m_host->SetBackColor(RGB(1, 2, 3));
+        CAdvancedDialog named(L"KIT_NAMED_HOST", m_host.get());
+        EXPECT_EQ(named.FamilyParent(), m_host.get());
+        EXPECT_EQ(named.BackColor(), RGB(1, 2, 3));
+        ASSERT_TRUE(named.Create());
+        EXPECT_EQ(GetParent(named.hwnd()), m_host->hwnd());
+        EXPECT_NE(GetDlgItem(named.hwnd(), 2001), nullptr);
+        DestroyWindow(named.hwnd());
+        DestroyWindow(plain.hwnd());
+    });
+}
+
 TEST(MemoryDc, BuffersTheClipBoxAndCopiesItInOneBlockAtTheEnd) {
     UniqueMemDc target(CreateCompatibleDC(nullptr));
     UniqueBitmap bitmap(CreateCompatibleBitmap(WindowDc(nullptr).get(), 100, 60));

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/controls/portable/advanced_component.h"
-#include "ui/controls/subclassed_control.h"
+#include "platform/win32/subclassed_control.h"
 
 class CAdvancedButton : public SubclassedControl, public CAdvancedComponent {
   public:

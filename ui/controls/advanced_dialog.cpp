@@ -1,9 +1,11 @@
 // Colour-family dialog of the control kit.
 #include "ui/controls/advanced_dialog.h"
 
+#include <utility>
+
 #include "ui/controls/advanced_edit.h"
 #include "ui/controls/repaint.h"
-#include "ui/controls/subclassed_control.h"
+#include "platform/win32/subclassed_control.h"
 
 namespace {
 
@@ -16,6 +18,11 @@ ColourFamilyMember* AdvancedParent(Dialog* parent) {
 CAdvancedDialog::CAdvancedDialog(int templateId, Dialog* parent)
     : Dialog(templateId), ColourFamilyMember(AdvancedParent(parent)), m_parentDialog(parent) {}
 
+CAdvancedDialog::CAdvancedDialog(std::wstring templateName, Dialog* parent)
+    : Dialog(std::move(templateName)),
+      ColourFamilyMember(AdvancedParent(parent)),
+      m_parentDialog(parent) {}
+
 void CAdvancedDialog::RepaintWindow() {
     RepaintNow(hwnd());
 }
@@ -24,11 +31,6 @@ INT_PTR CAdvancedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, b
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         handled = true;
         return AnswerControlColour(message, wParam, lParam);
-    }
-    if (message == WM_DRAWITEM) {
-        INT_PTR result = 0;
-        handled = ReflectToControl(message, wParam, lParam, result);
-        return result;
     }
     handled = false;
     return 0;

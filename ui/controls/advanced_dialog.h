@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/dialog.h"
 #include "platform/win32/unique_handle.h"
 #include "ui/controls/portable/colour_family.h"
@@ -11,8 +13,10 @@
 class CAdvancedDialog : public Dialog, public ColourFamilyMember {
   public:
     // Joins `parent` when it is an advanced dialog (taking its colours); otherwise starts with
-    // RGB(80, 255, 10) behind RGB(20, 10, 255) text. The parent must outlive this dialog.
+    // RGB(80, 255, 10) behind RGB(20, 10, 255) text. The parent must outlive this dialog. The
+    // template is named by number or by name.
     CAdvancedDialog(int templateId, Dialog* parent);
+    CAdvancedDialog(std::wstring templateName, Dialog* parent);
 
     // The window's parent is the parent dialog given at construction.
     INT_PTR DoModal() { return Dialog::DoModal(ParentWindow()); }
@@ -20,7 +24,7 @@ class CAdvancedDialog : public Dialog, public ColourFamilyMember {
 
   protected:
     void RepaintWindow() override;
-    // Colour requests of the dialog and its controls; owner-draw requests go to the control.
+    // Colour requests of the dialog and its controls.
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   private:

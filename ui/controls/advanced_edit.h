@@ -9,7 +9,7 @@
 #include "platform/win32/unique_handle.h"
 #include "ui/controls/portable/advanced_component.h"
 #include "ui/controls/portable/colour_family.h"
-#include "ui/controls/subclassed_control.h"
+#include "platform/win32/subclassed_control.h"
 
 class CAdvancedEdit : public SubclassedControl, public CAdvancedComponent {
   public:

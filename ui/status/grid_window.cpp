@@ -2,7 +2,6 @@
 #include "ui/status/grid_window.h"
 
 #include "ui/controls/modeless_keyboard.h"
-#include "ui/controls/subclassed_control.h"
 #include "ui/status/window_look.h"
 
 GridWindow::GridWindow(int templateId, const char* xKey, const char* yKey)
@@ -50,11 +49,6 @@ INT_PTR GridWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
             // Recorded, then left to the default handling for the cursor shape.
             SaveWindowPosition(hwnd(), m_xKey, m_yKey);
             return 0;
-        case WM_DRAWITEM: {
-            INT_PTR result = 0;
-            handled = ReflectToControl(message, wParam, lParam, result);
-            return result;
-        }
         case WM_CLOSE:
             // Answered at once, so a synchronous close finds the window hidden.
             OnCancel();

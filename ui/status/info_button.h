@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/controls/subclassed_control.h"
+#include "platform/win32/subclassed_control.h"
 
 class CZiZeInfoButton : public SubclassedControl {
   public:

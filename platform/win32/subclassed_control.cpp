@@ -1,6 +1,6 @@
 // Control take-over by window-procedure subclassing, and reflection of the parent's
 // notifications back to the control.
-#include "ui/controls/subclassed_control.h"
+#include "platform/win32/subclassed_control.h"
 
 namespace {
 
