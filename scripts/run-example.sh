@@ -7,12 +7,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/native-release
 out=${SARNET_OUT:-$root/build/example-output}
 
-if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null ||
-   [ ! -e /usr/share/hamradio-files/cty.dat ]; then
-  "$root/scripts/install-deps.sh"
+# Only what scoring needs: the test tools (Wine, MinGW, Chromium...) are the test command's.
+if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || ! command -v make >/dev/null ||
+   [ ! -e /usr/include/CLI/CLI.hpp ] || [ ! -e /usr/share/hamradio-files/cty.dat ]; then
+  "$root/scripts/install-deps.sh" --score
 fi
+# A first configuration leaves out the tests and benchmarks, whose libraries a scoring machine
+# need not have; the test command's own configuration of the preset turns them on again.
 if [ ! -e "$build/CMakeCache.txt" ]; then
-  cmake --preset native-release -S "$root" >/dev/null
+  cmake --preset native-release -S "$root" -DSTATS_BUILD_TESTS=OFF -DSTATS_BUILD_BENCH=OFF \
+    >/dev/null
 fi
 cmake --build "$build" -j2 --target sarnet-score Stats >/dev/null
 

@@ -113,7 +113,12 @@ std::optional<InputError> ConvertAdifRecord(const AdifRecord& record, const std:
     qso.rstRcvd = Value(record, "RST_RCVD");
     qso.exchSent = FirstValue(record, "STX_STRING", "STX");
     qso.exchRcvd = FirstValue(record, "SRX_STRING", "SRX");
-    qso.ownCall = FirstValue(record, "STATION_CALLSIGN", "OPERATOR");
+    qso.ownCall = Value(record, "STATION_CALLSIGN");
+    qso.ownCallField = "STATION_CALLSIGN";
+    if (qso.ownCall.empty()) {
+        qso.ownCall = Value(record, "OPERATOR");
+        qso.ownCallField = "OPERATOR";
+    }
     *out = std::move(qso);
     return std::nullopt;
 }
@@ -131,6 +136,7 @@ LogReadResult ConvertAdifRecords(const AdifParseResult& parsed, const std::strin
     if (parsed.error) {
         result.errors.Add(*parsed.error);
     }
+    result.warnings = parsed.warnings;
     return result;
 }
 
@@ -144,15 +150,17 @@ LogReadResult ReadAdifLog(std::string_view bytes, const std::string& fileName) {
             pos >= 4 && (bytes[pos - 1] == 'R' || bytes[pos - 1] == 'r') && bytes[pos - 4] == '<';
     }
     result.qsos.reserve(records);
-    const std::optional<InputError> formatError =
-        ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
+    const std::optional<InputError> formatError = ScanAdif(
+        bytes, fileName,
+        [&](const AdifRecord& record) {
             LogQso& qso = result.qsos.emplace_back();
             if (auto error = ConvertAdifRecord(record, fileName, &qso)) {
                 result.errors.Add(std::move(*error));
                 result.qsos.pop_back();
             }
             return true;
-        });
+        },
+        &result.warnings);
     if (formatError) {
         result.errors.Add(*formatError);
     }

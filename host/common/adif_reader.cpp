@@ -2,7 +2,9 @@
 // skipped; a record still open at the end of the file is reported as truncated.
 #include "host/common/adif_reader.h"
 
-#include <cctype>
+#include <algorithm>
+#include <utility>
+
 #include "host/common/text_util.h"
 
 namespace {
@@ -16,10 +18,11 @@ void UpperInto(std::string_view text, std::string* out) {
     }
 }
 
-bool ContainsEoh(std::string_view bytes) {
+// "<EOH>" or "<EOR>" anywhere, in any letter case.
+bool ContainsTag(std::string_view bytes, std::string_view tag) {
     for (std::size_t pos = bytes.find('<'); pos != std::string_view::npos;
          pos = bytes.find('<', pos + 1)) {
-        if (Upper(bytes.substr(pos, 5)) == "<EOH>") {
+        if (Upper(bytes.substr(pos, tag.size())) == tag) {
             return true;
         }
     }
@@ -38,7 +41,7 @@ const std::string* AdifRecord::Find(std::string_view name) const {
 }
 
 std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
-                                   const AdifRecordSink& sink) {
+                                   const AdifRecordSink& sink, InputErrors* warnings) {
     // Lines and positions count from after the mark, which is no part of the text.
     bytes = WithoutByteOrderMark(bytes);
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
@@ -50,7 +53,7 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
     // per field.
     std::size_t used = 0;
     // A file that opens with a tag has no header unless an <EOH> closes one further on.
-    bool inHeader = bytes.front() != '<' || ContainsEoh(bytes);
+    bool inHeader = bytes.front() != '<' || ContainsTag(bytes, "<EOH>");
     auto where = [&] {
         return inHeader ? std::string("header") : "record " + std::to_string(recordCount + 1);
     };
@@ -74,10 +77,30 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
         return error;
     };
 
+    // The end of the value last read in a record, until the next tag shows whether its length
+    // left text behind: a length that cuts a word ("<CALL:2>OT8P") or runs into the next
+    // tag. The length still rules, as ADIF says; the reader is warned.
+    std::size_t valueEnd = std::string_view::npos;
+    auto checkValueEnd = [&](std::size_t next) {
+        const std::size_t end = std::exchange(valueEnd, std::string_view::npos);
+        if (end == std::string_view::npos || inHeader || warnings == nullptr) {
+            return;
+        }
+        const std::string_view left = bytes.substr(end, next - end);
+        if (left.find_first_not_of(" \t\r\n") != std::string_view::npos) {
+            const auto& field = current.fields[used - 1];
+            warnings->Add(fail(field.first, "length " + std::to_string(field.second.size()) +
+                                                " leaves " + Shown(Trim(left)) +
+                                                " before the next tag: " + Shown(field.second) +
+                                                " is read (the stated length rules)"));
+        }
+    };
+
     std::string name;
     std::size_t pos = 0;
     while (true) {
         pos = bytes.find('<', pos);
+        checkValueEnd(pos == std::string_view::npos ? bytes.size() : pos);
         if (pos == std::string_view::npos) {
             break;
         }
@@ -140,6 +163,19 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
         current.fields[used].second.assign(bytes.data() + valueStart, length);
         ++used;
         pos = valueStart + length;
+        valueEnd = pos;
+    }
+    if (used > 0 && recordCount == 0 && !ContainsTag(bytes, "<EOR>")) {
+        const auto calls = std::count_if(current.fields.begin(), current.fields.begin() + used,
+                                         [](const auto& field) { return field.first == "CALL"; });
+        if (calls > 0) {
+            return InputError{
+                fileName, "", "",
+                "no <EOR> anywhere in the file: its " + std::to_string(calls) +
+                    (calls == 1 ? " QSO record (one CALL field) is"
+                                : " QSO records (" + std::to_string(calls) + " CALL fields) are") +
+                    " never closed; ADIF ends every record with <EOR>"};
+        }
     }
     if (used > 0) {
         return fail(current.fields[used - 1].first, "the record is truncated: no <EOR> follows it");
@@ -152,9 +188,12 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
 
 AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName) {
     AdifParseResult result;
-    result.error = ScanAdif(bytes, fileName, [&](const AdifRecord& record) {
-        result.records.push_back(record);
-        return true;
-    });
+    result.error = ScanAdif(
+        bytes, fileName,
+        [&](const AdifRecord& record) {
+            result.records.push_back(record);
+            return true;
+        },
+        &result.warnings);
     return result;
 }

@@ -24,6 +24,7 @@ struct AdifRecord {
 struct AdifParseResult {
     std::vector<AdifRecord> records;
     std::optional<InputError> error;
+    InputErrors warnings;
 };
 
 // Called with each record as it is completed; the record is reused for the next one.
@@ -31,10 +32,11 @@ struct AdifParseResult {
 using AdifRecordSink = std::function<bool(const AdifRecord&)>;
 
 // Streams the records of a byte buffer to the sink and returns the format error that ends
-// the scan (after a broken tag nothing further can be trusted).
+// the scan (after a broken tag nothing further can be trusted). A record field whose length
+// leaves text before the next tag is a warning naming record and field.
 // Works on a byte buffer so that a fuzzer can drive it; never reads outside the buffer.
 std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fileName,
-                                   const AdifRecordSink& sink);
+                                   const AdifRecordSink& sink, InputErrors* warnings);
 
 // All records at once (small files, tests, fuzzing); after an error, those before it.
 AdifParseResult ParseAdif(std::string_view bytes, const std::string& fileName);

@@ -221,11 +221,16 @@ bool OpensWithRst(const std::vector<std::string_view>& exchange, const ExchangeS
     return exchange.size() >= shape.usualParts || Upper(exchange.front()) == shape.usualRst;
 }
 
-bool IsComment(const CabrilloQsoTokens& tokens, std::size_t i) {
+// The marks loggers write after a QSO's exchange, never a part of one.
+bool IsMark(std::string_view token) {
+    const std::string word = Upper(token);
+    return word == "DUPE" || word == "DUP" || word == "NIL";
+}
+
+// A word without a digit set apart from the part before it by more than one blank.
+bool IsApartWord(const CabrilloQsoTokens& tokens, std::size_t i) {
     const CabrilloToken& before = tokens[i - 1];
-    const bool apart = tokens[i].column > before.column + before.text.size() + 1;
-    const std::string word = Upper(tokens[i].text);
-    return !HasDigit(word) && (apart || word == "DUPE" || word == "DUP" || word == "NIL");
+    return !HasDigit(tokens[i].text) && tokens[i].column > before.column + before.text.size() + 1;
 }
 
 std::vector<std::string_view> Texts(const CabrilloQsoTokens& tokens, std::size_t from,
@@ -297,6 +302,7 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
     const bool idColumn = endingInDigit * 10 >= found * 9 && (endingInDigit >= 2 || found == 1);
     std::vector<std::vector<std::string_view>> sent;
     std::vector<std::vector<std::string_view>> received;
+    std::vector<std::size_t> exchangeEnd(lines.size(), 0);
     for (std::size_t line = 0; line < lines.size(); ++line) {
         CabrilloSplit& split = splits[line];
         const CabrilloQsoTokens& tokens = lines[line];
@@ -307,6 +313,11 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
         const std::size_t receivedParts = split.receivedEnd - split.workedCall - 1;
         if (idColumn && receivedParts > 0 && IsTransmitterId(tokens.back().text) &&
             (found > 1 || receivedParts > sentParts)) {
+            --split.receivedEnd;
+        }
+        exchangeEnd[line] = split.receivedEnd;
+        while (split.receivedEnd > split.workedCall + 1 &&
+               IsMark(tokens[split.receivedEnd - 1].text)) {
             --split.receivedEnd;
         }
         sent.push_back(Texts(tokens, split.sentFirst, split.workedCall));
@@ -321,15 +332,15 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
         if (split.workedCall == 0) {
             continue;
         }
-        // A word without a digit after the usual received exchange, set apart by a wider gap
-        // than one blank or a known mark, is a logger's comment ("X13   dupe"), not a part of
-        // it; one blank away it may be one ("012 BV", which the plug-in joins).
+        // Beside the marks, a word without a digit after the usual received exchange, set
+        // apart by a wider gap than one blank, is a logger's comment, not a part of it; one
+        // blank away it may be one ("012 BV", which the plug-in joins).
         std::size_t end = split.receivedEnd;
         while (end - split.workedCall - 1 > receivedShape.usualParts &&
-               IsComment(tokens, end - 1)) {
+               IsApartWord(tokens, end - 1)) {
             --end;
         }
-        for (std::size_t i = end; i < split.receivedEnd; ++i) {
+        for (std::size_t i = end; i < exchangeEnd[line]; ++i) {
             split.ignored += (split.ignored.empty() ? "" : " ") + std::string(tokens[i].text);
         }
         split.receivedEnd = end;

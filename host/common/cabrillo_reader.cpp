@@ -107,6 +107,7 @@ bool LooksLikeCabrillo(std::string_view bytes) {
 LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName) {
     bytes = WithoutByteOrderMark(bytes);
     LogReadResult result;
+    result.format = LogFormat::Cabrillo;
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         result.errors.Add(InputError{fileName, "", "", "the file is empty"});
         return result;
@@ -121,6 +122,7 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
             const CabrilloQsoTokens tokens = TokensOfQsoLine(line.substr(9));
             if (!tokens.empty()) {
                 result.ownCall = std::string(tokens.front().text);
+                result.ownCallLine = lineNumber;
             }
         } else if (StartsWithTag(line, "QSO:")) {
             CabrilloQsoTokens tokens = TokensOfQsoLine(line.substr(4));
@@ -182,6 +184,7 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         }
         if (split.hasSentCall) {
             qso.ownCall = std::string(parts[kSentCall].text);
+            qso.ownCallField = "sent call";
         }
         qso.call = std::string(parts[split.workedCall].text);
         const std::size_t sentExchange = split.sentFirst + (split.sentRst ? 1 : 0);

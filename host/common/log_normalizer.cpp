@@ -28,13 +28,10 @@ bool IsRy(const std::string& mode) {
 class ModeSpellings {
   public:
     void Add(const LogQso& qso) {
-        if (qso.loggedMode.empty() || qso.loggedMode == qso.mode) {
-            return;
-        }
-        if (qso.mode == "BPSK31") {
-            Count(&m_asBpsk31, qso.loggedMode);
-        } else if (IsRy(qso.loggedMode) && qso.modeFamilies == kRttyFamily) {
+        if (IsRy(qso.loggedMode) && qso.modeFamilies == kRttyFamily) {
             ++m_ryAsRtty;
+        } else if (qso.mode == "BPSK31" && qso.loggedMode != qso.mode && !qso.loggedMode.empty()) {
+            Count(&m_asBpsk31, qso.loggedMode);
         }
     }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct LogQso {
     // The call this line or record says was sent (Cabrillo's sent-call column, ADIF's
     // STATION_CALLSIGN, else OPERATOR); empty when it names none.
     std::string ownCall;
+    std::string_view ownCallField;  // where ownCall comes from: "STATION_CALLSIGN", "OPERATOR"...
     std::string call;
     double days = 0.0;                   // automation date: days since 1899-12-30 00:00 UTC
     std::uint32_t frequencyHz = 0;       // 0 when the log gives none
@@ -67,11 +69,15 @@ struct InputErrors {
     bool Any() const { return total > 0; }
 };
 
+enum class LogFormat { Adif, Cabrillo };
+
 // A log as its reader found it: every QSO it could read, whatever the errors of other lines
 // or records, and what it read by a guess the operator should see (warnings).
 struct LogReadResult {
+    LogFormat format = LogFormat::Adif;
     std::vector<LogQso> qsos;
-    std::string ownCall;  // from the Cabrillo CALLSIGN: header; empty otherwise
+    std::string ownCall;          // from the Cabrillo CALLSIGN: header; empty otherwise
+    std::size_t ownCallLine = 0;  // the line of that header
     InputErrors errors;
     InputErrors warnings;
 };

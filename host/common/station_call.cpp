@@ -109,10 +109,29 @@ bool LooksLikeStationCall(const std::string& call) {
     return letter && digit;
 }
 
-std::string OwnCallOfLog(const LogReadResult& log) {
-    std::string call = NormaliseCall(log.ownCall);
-    for (std::size_t i = 0; call.empty() && i < log.qsos.size(); ++i) {
-        call = NormaliseCall(log.qsos[i].ownCall);
+LogOwnCall FindOwnCallOfLog(const LogReadResult& log, const std::string& fileName) {
+    LogOwnCall found;
+    found.call = NormaliseCall(log.ownCall);
+    if (!found.call.empty()) {
+        found.place = InputError{fileName, "", "CALLSIGN", "", log.ownCallLine};
+        return found;
     }
-    return call;
+    for (const LogQso& qso : log.qsos) {
+        found.call = NormaliseCall(qso.ownCall);
+        if (!found.call.empty()) {
+            const bool adif = log.format == LogFormat::Adif;
+            found.place = InputError{fileName,
+                                     adif ? "record " + std::to_string(qso.recordNumber) : "",
+                                     std::string(qso.ownCallField),
+                                     "",
+                                     adif ? 0 : qso.recordNumber,
+                                     qso.call};
+            break;
+        }
+    }
+    return found;
+}
+
+std::string OwnCallOfLog(const LogReadResult& log) {
+    return FindOwnCallOfLog(log, "").call;
 }

@@ -28,5 +28,12 @@ bool LooksLikeStationCall(const std::string& call);
 
 // The own call a log names, tidied: its Cabrillo CALLSIGN: header, else the first own call of
 // its QSOs (STATION_CALLSIGN or OPERATOR, or the sent call of a QSO line); empty when it
-// names none.
+// names none. `place` says where it stands (file, line or record, field), for a message.
+struct LogOwnCall {
+    std::string call;
+    InputError place;
+};
+LogOwnCall FindOwnCallOfLog(const LogReadResult& log, const std::string& fileName);
+
+// The call alone.
 std::string OwnCallOfLog(const LogReadResult& log);

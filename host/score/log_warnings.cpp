@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
+#include <utility>
 
 #include "host/common/automation_date.h"
 #include "host/common/text_util.h"
@@ -18,6 +20,46 @@ std::string DateText(double days) {
     return FormatAutomationDate(days, "%Y-%m-%d");
 }
 
+constexpr std::size_t kListedGroups = 6;
+
+// When most QSOs are not on 80 m in BPSK31, the contest's band and mode as the plug-in judges
+// them, the QSOs by band and mode, most first.
+std::optional<std::string> OtherContestWarning(const std::vector<LogQso>& qsos) {
+    std::map<std::string, long> groups;
+    long inContest = 0;
+    for (const LogQso& qso : qsos) {
+        const std::string band = Lower(qso.band);
+        if (band == "80m" && Upper(qso.mode) == "BPSK31") {
+            ++inContest;
+        } else {
+            ++groups[(band.empty() ? "no band" : Printable(band)) + " " +
+                     (qso.mode.empty() ? "no mode" : Printable(qso.mode))];
+        }
+    }
+    const long total = static_cast<long>(qsos.size());
+    if (inContest * 2 >= total) {
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::string, long>> sorted(groups.begin(), groups.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string list;
+    long others = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i < kListedGroups) {
+            list += (list.empty() ? "" : ", ") + sorted[i].first + " " +
+                    std::to_string(sorted[i].second);
+        } else {
+            others += sorted[i].second;
+        }
+    }
+    if (others > 0) {
+        list += ", other bands and modes " + std::to_string(others);
+    }
+    return std::to_string(inContest) + " of " + std::to_string(total) + " QSOs are 80 m BPSK31 (" +
+           list + "): is this a Sarnet Contest log?";
+}
+
 }  // namespace
 
 std::vector<std::string> LogWarnings(const std::vector<LogQso>& qsos,
@@ -25,6 +67,9 @@ std::vector<std::string> LogWarnings(const std::vector<LogQso>& qsos,
     std::vector<std::string> warnings;
     if (qsos.empty()) {
         return warnings;
+    }
+    if (std::optional<std::string> warning = OtherContestWarning(qsos)) {
+        warnings.push_back(std::move(*warning));
     }
     const double first = qsos.front().days;
     const double last = qsos.back().days;

@@ -16,6 +16,8 @@ struct WarningContext {
     std::vector<std::string> countyCodes;
 };
 
+// - most QSOs (or all) not on 80 m in BPSK31: another contest's log? (the QSOs counted by
+//   band and mode);
 // - a --date on which no QSO was made;
 // - QSOs spanning more than 48 hours (another contest's QSOs in the file?);
 // - more than one own call in the log;

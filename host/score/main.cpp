@@ -30,6 +30,7 @@
 #include "host/score/rejected_report.h"
 #include "host/score/report_page.h"
 #include "host/score/worked_tally.h"
+#include "host/score/zero_score.h"
 
 namespace {
 
@@ -51,13 +52,22 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
-// Every error of the log, the first ones listed and the rest counted.
-int FailOnLog(const InputErrors& errors) {
+// The first of a log's errors or warnings as lines, and how many more there are.
+std::vector<std::string> Listed(const InputErrors& errors, const char* more) {
+    std::vector<std::string> lines;
     for (const InputError& error : errors.listed) {
-        Note(error.Format());
+        lines.push_back(error.Format());
     }
     if (errors.total > errors.listed.size()) {
-        Note("and " + std::to_string(errors.total - errors.listed.size()) + " more errors");
+        lines.push_back("and " + std::to_string(errors.total - errors.listed.size()) + " " + more);
+    }
+    return lines;
+}
+
+// Every error of the log, the first ones listed and the rest counted.
+int FailOnLog(const InputErrors& errors) {
+    for (const std::string& line : Listed(errors, "more errors")) {
+        Note(line);
     }
     Note("nothing was scored: correct the log and run again");
     return kExitInput;
@@ -84,6 +94,7 @@ struct Inputs {
     LogReadResult log;
     CtyDatabase cty;
     std::vector<std::string> notes;
+    std::vector<std::string> warnings;  // the reader's, already said
 };
 
 // The log and the country file, read and tidied; an exit status when they cannot be.
@@ -99,6 +110,11 @@ std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
         return Fail(kExitInput, error);
     }
     inputs->log = ParseLog(bytes, inputs->logName);
+    // What the reader guessed may explain its errors: said first.
+    inputs->warnings = Listed(inputs->log.warnings, "more warnings on the log's lines");
+    for (const std::string& warning : inputs->warnings) {
+        Note("warning: " + warning);
+    }
     if (inputs->log.errors.Any()) {
         return FailOnLog(inputs->log.errors);
     }
@@ -110,24 +126,56 @@ std::optional<int> ReadInputs(const ScoreOptions& options, Inputs* inputs) {
     return std::nullopt;
 }
 
+// The call the contest is scored for: --call, else the log's own; an exit status when there
+// is none or it is no call sign (the plug-in names its Cabrillo log after it). A --call that
+// differs from the log's own call is noted.
+std::optional<int> ChooseOwnCall(const ScoreOptions& options, const Inputs& inputs,
+                                 std::string* ownCall, std::vector<std::string>* notes) {
+    const LogOwnCall logged = FindOwnCallOfLog(inputs.log, inputs.logName);
+    if (!options.ownCall.empty()) {
+        *ownCall = NormaliseCall(options.ownCall);
+        if (!LooksLikeStationCall(*ownCall)) {
+            return Fail(kExitUsage, "the own call " + Printable(*ownCall) +
+                                        " is not a call sign (letters, digits and /, with a "
+                                        "letter and a digit)");
+        }
+        if (!logged.call.empty() && logged.call != *ownCall) {
+            InputError place = logged.place;
+            place.message = Printable(logged.call);
+            notes->push_back("--call " + *ownCall + " overrides the log's own call (" +
+                             place.Format() + "): the summary, the Cabrillo log and its name are " +
+                             "for " + *ownCall);
+        }
+        return std::nullopt;
+    }
+    if (logged.call.empty()) {
+        return Fail(kExitUsage, inputs.logName +
+                                    ": the log names no own call sign (STATION_CALLSIGN, "
+                                    "OPERATOR or CALLSIGN:): give --call");
+    }
+    if (!LooksLikeStationCall(logged.call)) {
+        InputError error = logged.place;
+        error.message = "the own call " + Shown(logged.call) +
+                        " is not a call sign (letters, digits and /, with a letter and a "
+                        "digit): correct the log or give --call";
+        Note(error.Format());
+        Note("nothing was scored: correct the log and run again");
+        return kExitInput;
+    }
+    *ownCall = logged.call;
+    return std::nullopt;
+}
+
 int Run(const ScoreOptions& options) {
     Inputs inputs;
     if (const auto status = ReadInputs(options, &inputs)) {
         return *status;
     }
     const std::vector<LogQso>& qsos = inputs.log.qsos;
-    const std::string ownCall =
-        options.ownCall.empty() ? OwnCallOfLog(inputs.log) : NormaliseCall(options.ownCall);
-    if (ownCall.empty()) {
-        return Fail(kExitUsage,
-                    "the log names no own call sign (STATION_CALLSIGN, OPERATOR or "
-                    "CALLSIGN:): give --call");
-    }
-    // The plug-in names its Cabrillo log after the own call.
-    if (!LooksLikeStationCall(ownCall)) {
-        return Fail(options.ownCall.empty() ? kExitInput : kExitUsage,
-                    "the own call " + Printable(ownCall) +
-                        " is not a call sign (letters, digits and /, with a letter and a digit)");
+    std::vector<std::string> notes = inputs.notes;
+    std::string ownCall;
+    if (const auto status = ChooseOwnCall(options, inputs, &ownCall, &notes)) {
+        return *status;
     }
     std::optional<double> givenDate;
     if (!options.contestDate.empty()) {
@@ -162,23 +210,13 @@ int Run(const ScoreOptions& options) {
     context.ownExchangeSuffix = options.ownExchangeSuffix;
     context.givenDate = givenDate;
     context.countyCodes = countyCodes;
-    std::vector<std::string> notes = inputs.notes;
-    for (const std::string& note : inputs.notes) {
+    for (const std::string& note : notes) {
         Note(note);
     }
-    std::vector<std::string> warnings;
-    for (const InputError& warning : inputs.log.warnings.listed) {
-        warnings.push_back(warning.Format());
+    for (const std::string& warning : inputs.warnings) {
+        notes.push_back("Warning: " + warning);
     }
-    if (inputs.log.warnings.total > inputs.log.warnings.listed.size()) {
-        warnings.push_back(
-            "and " + std::to_string(inputs.log.warnings.total - inputs.log.warnings.listed.size()) +
-            " more warnings on the log's lines");
-    }
-    for (std::string& warning : LogWarnings(qsos, context)) {
-        warnings.push_back(std::move(warning));
-    }
-    for (const std::string& warning : warnings) {
+    for (const std::string& warning : LogWarnings(qsos, context)) {
         Note("warning: " + warning);
         notes.push_back("Warning: " + warning);
     }
@@ -200,11 +238,13 @@ int Run(const ScoreOptions& options) {
     const std::string pluginSaid = messages.Release();
 
     std::cout << ConsoleText(result.summary);
+    const std::optional<SummaryFigures> figures = ReadSummary(result.summary);
+    const bool scoredNothing = figures && figures->total.qsos == 0;
     const fs::path rejectedPath = workDir / RejectedReportName(contestDays);
     std::vector<RejectedQso> rejected;
     std::vector<bool> rejectedQsos(qsos.size(), false);
     WorkedTally worked;
-    if (!reportPath.empty() || !options.exchanges.empty()) {
+    if (!reportPath.empty() || !options.exchanges.empty() || scoredNothing) {
         std::string reportBytes;
         if (ReadWholeFile(rejectedPath, kLargestInputFile, &reportBytes, &error)) {
             rejected = ReadRejectedReport(reportBytes);
@@ -225,6 +265,12 @@ int Run(const ScoreOptions& options) {
             Note(std::string(line));
         }
     }
+    if (scoredNothing) {
+        for (const std::string& reason : ZeroScoreReasons(qsos, rejected, figures->total.qsos)) {
+            Note("warning: " + reason);
+            notes.push_back("Warning: " + reason);
+        }
+    }
 
     std::vector<fs::path> written = {rejectedPath, workDir / "Plugins" / "Sarnet.ini"};
     if (options.cabrillo) {
@@ -240,7 +286,6 @@ int Run(const ScoreOptions& options) {
     }
     if (!reportPath.empty()) {
         ReportPageInput page;
-        const auto figures = ReadSummary(result.summary);
         if (!figures) {
             return Fail(kExitRun,
                         reportPath.string() + " was not written: the plug-in returned no summary");
@@ -270,6 +315,7 @@ int Run(const ScoreOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::string logName = "sarnet-score";
     try {
         const OptionsResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (parsed.error) {
@@ -279,13 +325,17 @@ int main(int argc, char** argv) {
             std::cout << *parsed.text;
             return 0;
         }
+        logName =
+            parsed.options.logFile == kStandardInput ? StandardInputName() : parsed.options.logFile;
         return Run(parsed.options);
     } catch (const std::bad_alloc&) {
-        return Fail(kExitRun, "not enough memory for this log");
+        return Fail(kExitRun, logName + ": not enough memory for this log");
     } catch (const fs::filesystem_error& failure) {
         return Fail(kExitRun,
                     "cannot use " + failure.path1().string() + ": " + failure.code().message());
     } catch (const std::exception&) {
-        return Fail(kExitRun, "the run stopped on an unexpected failure; nothing more was written");
+        return Fail(
+            kExitRun,
+            logName + ": the run stopped on an unexpected failure; nothing more was written");
     }
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/common/automation_date.h"
 #include "host/common/text_util.h"
@@ -80,6 +81,19 @@ bool ReadLine(std::string_view line, RejectedQso* finding) {
     return true;
 }
 
+// A QSO fails at most one of the band, mode and number rules (the first one ends its
+// checks), then may draw a county finding and a duplicate finding.
+constexpr unsigned char kBasicRule = 1;
+constexpr unsigned char kCounty = 2;
+constexpr unsigned char kDuplicate = 4;
+
+unsigned char FindingKind(const std::string& reason) {
+    if (reason == "duplicate") {
+        return kDuplicate;
+    }
+    return reason.rfind("county code", 0) == 0 ? kCounty : kBasicRule;
+}
+
 }  // namespace
 
 std::vector<RejectedQso> ReadRejectedReport(std::string_view text) {
@@ -104,6 +118,16 @@ std::vector<bool> MatchRejected(const std::vector<LogQso>& qsos,
     for (std::size_t i = 0; i < qsos.size(); ++i) {
         byCall[qsos[i].call].push_back(i);
     }
+    // The kinds of finding each QSO has drawn: one QSO draws at most one of each, so two
+    // equal findings (a QSO entered three times in one minute) name two QSOs. The first QSO
+    // of a call, band and mode is never a duplicate, whatever its twins.
+    std::vector<unsigned char> drawn(qsos.size(), 0);
+    std::unordered_set<std::string> seen;
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        if (seen.insert(qsos[i].call + '\t' + qsos[i].band + '\t' + qsos[i].mode).second) {
+            drawn[i] = kDuplicate;
+        }
+    }
     std::vector<bool> rejected(qsos.size(), false);
     std::size_t from = 0;
     for (const RejectedQso& finding : findings) {
@@ -111,14 +135,17 @@ std::vector<bool> MatchRejected(const std::vector<LogQso>& qsos,
         if (found == byCall.end()) {
             continue;
         }
+        const unsigned char kind = FindingKind(finding.reason);
         const std::vector<std::size_t>& indices = found->second;
         for (auto it = std::lower_bound(indices.begin(), indices.end(), from); it != indices.end();
              ++it) {
             const LogQso& qso = qsos[*it];
-            if (qso.exchRcvd == finding.exchange && qso.mode == finding.mode &&
+            if ((drawn[*it] & kind) == 0 && qso.exchRcvd == finding.exchange &&
+                qso.mode == finding.mode &&
                 std::to_string(qso.frequencyHz / 1000) == finding.kilohertz &&
                 ReportTime(qso.days) == finding.time) {
                 rejected[*it] = true;
+                drawn[*it] |= kind;
                 from = *it;
                 break;
             }

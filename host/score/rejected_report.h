@@ -22,7 +22,8 @@ std::vector<RejectedQso> ReadRejectedReport(std::string_view text);
 
 // For every QSO (in the order they were fed), whether a finding names it. A QSO with any
 // finding does not score. Findings come in feed order, so each is matched to the first QSO
-// from the previous match on with the same frequency, mode, time, call and exchange.
+// from the previous match on with the same frequency, mode, time, call and exchange that has
+// not drawn a finding of its kind yet: repeated equal lines name distinct QSOs.
 std::vector<bool> MatchRejected(const std::vector<LogQso>& qsos,
                                 const std::vector<RejectedQso>& findings);
 

@@ -76,6 +76,37 @@ TEST(AdifReader, MalformedInputNamesFileRecordAndField) {
     EXPECT_EQ(ErrorOf("<:4>DL1A<EOR>"), "log.adi: line 1, record 1: a tag without a field name");
 }
 
+TEST(AdifReader, LengthsThatCutAValueAndFilesWithoutEorAreNamed) {
+    // The length rules, as ADIF says, and the reader is told: a length one short cuts a
+    // call, one too long runs into the next tag. A byte-order mark is no part of the text.
+    const LogReadResult read = ReadAdifLog(
+        "\xEF\xBB\xBF<CALL:2>OT8P <QSO_DATE:8>20261207<TIME_ON:4>1805<OPERATOR:6>YO8SRN<EOR>\n"
+        "<CALL:5>DL1AB<QSO_DATE:8>20261207<TIME_ON:4>1806<OPERATOR:7>YO8SRN<EOR>\n"
+        "<CALL:4>OE1X<QSO_DATE:8>20261207<TIME_ON:4>1807<EOR>\n",
+        "log.adi");
+    std::vector<std::string> warnings;
+    for (const InputError& warning : read.warnings.listed) {
+        warnings.push_back(warning.Format());
+    }
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  "log.adi: line 1, record 1 (OT), field CALL: length 2 leaves \"8P\" before the "
+                  "next tag: \"OT\" is read (the stated length rules)",
+                  "log.adi: line 2, record 2 (DL1AB), field OPERATOR: length 7 leaves \"EOR>\" "
+                  "before the next tag: \"YO8SRN<\" is read (the stated length rules)"}));
+    ASSERT_FALSE(read.errors.Any()) << read.errors.listed[0].Format();
+    ASSERT_EQ(read.qsos.size(), 2u);
+    EXPECT_EQ(read.qsos[0].call, "OT");
+
+    std::string noEor = "<ADIF_VER:5>3.1.0<EOH>\n";
+    for (int i = 0; i < 61; ++i) {
+        noEor += "<CALL:4>DL1A<QSO_DATE:8>20261207<TIME_ON:4>1805\n";
+    }
+    EXPECT_EQ(ErrorOf(noEor),
+              "log.adi: no <EOR> anywhere in the file: its 61 QSO records (61 CALL fields) are "
+              "never closed; ADIF ends every record with <EOR>");
+}
+
 TEST(AdifConversion, MapsFieldsAsTheHostPassesThem) {
     const std::string bytes = std::string(kQso) +
                               "<call:4>DL1A<qso_date:8>20261207<time_on:6>180530<freq:7>3.58012"

@@ -52,6 +52,14 @@ TEST(RejectedReport, ReadsEveryKindOfFindingAndMatchesItsQso) {
         Qso("DL1ABC", k1805 - 1.0 / 1440, "005"), Qso("DL1ABC", k1805, "005"),
         Qso("YO3ABC", k1805 + 4.0 / 1440, "012 X1"), Qso("YO3ABC", k1805 + 4.0 / 1440, "012 BV")};
     EXPECT_EQ(MatchRejected(qsos, findings), (std::vector<bool>{false, true, true, false}));
+    // One QSO entered three times in one minute: two equal duplicate lines, two QSOs. A
+    // county line and a duplicate line name one QSO.
+    const std::vector<LogQso> repeated = {
+        Qso("DL1ABC", k1805, "005"), Qso("DL1ABC", k1805, "005"), Qso("DL1ABC", k1805, "005"),
+        Qso("YO3ABC", k1805 + 4.0 / 1440, "012 X1"), Qso("YO3ABC", k1805 + 4.0 / 1440, "012 X1")};
+    const std::vector<RejectedQso> twice = {findings[0], findings[0], findings[4], findings[4],
+                                            findings[5]};
+    EXPECT_EQ(MatchRejected(repeated, twice), (std::vector<bool>{false, true, true, true, true}));
     EXPECT_EQ(ReportTime(k1805 + 29.6 / 86400), "2026-12-07 1805");
     EXPECT_EQ(ReportTime(k1805 + 59.6 / 86400), "2026-12-07 1806");  // rounded to the second
 }

@@ -40,6 +40,11 @@ printf '<CALL:6>YO3\xc3\xa9B<QSO_DATE:8>20261206<TIME_ON:4>1805<EOR>' >"$work/no
 printf 'START-OF-LOG: 3.0\nCALLSIGN: YO8SRN\nEND-OF-LOG:\n' >"$work/noqso.cbr"
 printf '<CALL:4>DL1A<QSO_DATE:8>20261206<TIME_ON:4>1805<EOR>' >"$work/nocall.adi"
 printf 'no country here' >"$work/bad-cty.dat"
+# OPERATOR's length runs into <EOR>: the own call read is no call sign.
+printf '%s\n%s\n' "${qso/STATION_CALLSIGN:6>YO8SRN/OPERATOR:7>YO8SRN}" "${qso/STATION_CALLSIGN/OPERATOR}" \
+  >"$work/operator.adi"
+# QSO records that no <EOR> closes.
+for i in 1 2 3; do echo '<CALL:4>DL1A<QSO_DATE:8>20261206<TIME_ON:4>1805<STX:1>1<SRX:1>2'; done >"$work/noeor.adi"
 mkdir "$work/folder.adi"
 # 25 bad records among good ones: all in one pass, the first 20 listed.
 { for i in $(seq 1 30); do
@@ -53,6 +58,10 @@ expect 2 "truncated.adi: line 2, record 2 (DL1ABC), field QSO_DATE: the record i
 expect 2 "longer.adi: line 2, record 2 (DL1ABC), field QSO_DATE: length 80 is longer than the rest of the file" "$work/longer.adi"
 expect 2 "nonascii.adi: line 1, record 1 (YO3??B), field CALL:" "$work/nonascii.adi"
 expect 2 "noqso.cbr: no QSO: lines" "$work/noqso.cbr"
+expect 2 "operator.adi: record 1 (YO3ABC), field OPERATOR: the own call \"YO8SRN<\" is not a call sign" "$work/operator.adi"
+grep -q 'warning: .*operator.adi: line 1, record 1 (YO3ABC), field OPERATOR: length 7 leaves "EOR>"' "$work/stderr" ||
+  fail "operator.adi: the length that runs into <EOR> is not named"
+expect 2 "noeor.adi: no <EOR> anywhere in the file: its 3 QSO records (3 CALL fields) are never closed" "$work/noeor.adi"
 expect 2 "no-such.adi: cannot open" "$work/no-such.adi"
 expect 2 "folder.adi: is a folder, not a file" "$work/folder.adi"
 expect 2 "and 5 more errors" "$work/many.adi"
@@ -63,7 +72,7 @@ expect 2 "$work/folder.adi: is a folder, not a file (the country file" --cty "$w
 expect 2 "bad-cty.dat" --cty "$work/bad-cty.dat" "$example"
 
 # Usage errors: status 1.
-expect 1 "give --call" "$work/nocall.adi"
+expect 1 "nocall.adi: the log names no own call sign (STATION_CALLSIGN, OPERATOR or CALLSIGN:): give --call" "$work/nocall.adi"
 expect 1 "the own call C:\\X is not a call sign" --call 'c:\x' "$example"
 expect 1 "no log file given"
 expect 1 "--frobnicate" --frobnicate "$example"
