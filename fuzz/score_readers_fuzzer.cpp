@@ -23,7 +23,8 @@ void CheckAdif(std::string_view bytes) {
     const LogReadResult whole = ConvertAdifRecords(parsed, "log.adi");
     const LogReadResult streamed = ReadAdifLog(bytes, "log.adi");
     // The streamed reader must agree with reading everything first.
-    if (whole.errors.total != streamed.errors.total || whole.qsos.size() != streamed.qsos.size()) {
+    if (whole.errors.total != streamed.errors.total || whole.qsos.size() != streamed.qsos.size() ||
+        whole.warnings.total != streamed.warnings.total) {
         std::abort();
     }
     for (const InputError& error : whole.errors.listed) {

@@ -127,8 +127,10 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         } else if (StartsWithTag(line, "QSO:")) {
             CabrilloQsoTokens tokens = TokensOfQsoLine(line.substr(4));
             if (tokens.size() < 6) {
+                static constexpr const char* kColumns[] = {"frequency", "mode",      "date",
+                                                           "time",      "sent call", "call"};
                 result.errors.Add(InputError{
-                    fileName, "", "",
+                    fileName, "", kColumns[tokens.size()],
                     "a QSO line needs frequency, mode, date, time, the sent call and exchange and "
                     "the received call and exchange (" +
                         std::to_string(tokens.size()) + " fields found)",

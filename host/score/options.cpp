@@ -11,20 +11,22 @@
 
 namespace {
 
-constexpr const char* kVersion = "sarnet-score 1.1";
+constexpr const char* kVersion = "sarnet-score 1.2";
 
 constexpr const char* kDescription =
     "Scores an ADIF (.adi) or Cabrillo log of the Sarnet Contest through the Stats plug-in,\n"
     "exactly as the logging program feeds it, and prints the plug-in's summary. Calls and\n"
     "received exchanges are trimmed and upper-cased, QSOs put in time order, every spelling\n"
-    "of BPSK31 accepted; a QSO without a frequency is logged at its band's lower edge.";
+    "of BPSK31 accepted; a QSO without a frequency is logged at its band's lower edge. Each\n"
+    "change is named on standard error with its count.";
 
 constexpr const char* kFooter =
     "The worked station's DXCC prefix comes from the country file.\n"
-    "Exit status: 0 success; 1 usage error; 2 unreadable or malformed log or country file\n"
-    "(every error named with file, line, record, call and field on standard error);\n"
-    "3 the plug-in cannot be loaded, the work folder is missing or not writable, or a\n"
-    "report, settings, Cabrillo or page file was not written.";
+    "Exit status: 0 scored (warnings may have been named); 1 usage error, or a log that\n"
+    "names no own call (give --call); 2 unreadable or malformed log or country file, or an\n"
+    "own call in the log that is no call sign (every error named with file, line or record,\n"
+    "call and field on standard error); 3 the plug-in cannot be loaded, the work folder is\n"
+    "missing or not writable, or a report, settings, Cabrillo or page file was not written.";
 
 struct Parser {
     CLI::App app{kDescription, "sarnet-score"};

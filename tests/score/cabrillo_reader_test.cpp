@@ -76,7 +76,8 @@ TEST(CabrilloReader, MalformedLogsNameLineAndField) {
               "log.cbr: line 2, field call: no part after the sent exchange is a call sign: the "
               "worked call is missing");
     EXPECT_EQ(error("START-OF-LOG: 2.0\nQSO: 3580 RY 2026-12-07 1805 YO8SRN\n"),
-              "log.cbr: line 2: a QSO line needs frequency, mode, date, time, the sent call and "
+              "log.cbr: line 2, field call: a QSO line needs frequency, mode, date, time, the sent "
+              "call and "
               "exchange and the received call and exchange (5 fields found)");
     EXPECT_EQ(error("QSO: 3580 RY 2026-13-07 1805 YO8SRN 599 001 DL1A 599 002\n"),
               "log.cbr: line 1 (DL1A), field date: \"2026-13-07\" is not a YYYY-MM-DD date");
