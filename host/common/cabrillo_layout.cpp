@@ -265,14 +265,16 @@ CabrilloQsoTokens TokensOfQsoLine(std::string_view line) {
     return tokens;
 }
 
-std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& lines,
-                                         std::string_view headerCall) {
+namespace {
+
+// The worked call of every line, from the place the log's plain lines keep it.
+void FindWorkedCalls(const std::vector<CabrilloQsoTokens>& lines, std::string_view headerCall,
+                     std::vector<CabrilloSplit>* splits) {
     const SentConstants constants(lines);
-    std::vector<CabrilloSplit> splits(lines.size());
     std::vector<Candidates> candidates(lines.size());
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const CabrilloQsoTokens& tokens = lines[line];
-        CabrilloSplit& split = splits[line];
+        CabrilloSplit& split = (*splits)[line];
         // A line without a sent call opens its sent exchange where the call would stand.
         const std::string_view first = tokens[kSentCallIndex].text;
         split.hasSentCall = HasLetterBeforeDigit(first) || SameCall(first, headerCall);
@@ -280,13 +282,21 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
         candidates[line] = CandidatesOf(tokens, split.sentFirst, headerCall, constants);
     }
     const CallPlace place = LearnCallPlace(lines, candidates);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        CabrilloSplit& split = (*splits)[line];
+        split.workedCall = ChooseWorkedCall(lines[line], candidates[line], place, &split.doubt);
+        split.receivedEnd = lines[line].size();
+    }
+}
 
+// Drops what follows the received exchange on every line: the transmitter id and the
+// marks. Returns, for each line, where its received exchange ended before the marks.
+std::vector<std::size_t> DropTransmitterIdsAndMarks(const std::vector<CabrilloQsoTokens>& lines,
+                                                    std::vector<CabrilloSplit>* splits) {
     std::size_t found = 0;
     std::size_t endingInDigit = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        CabrilloSplit& split = splits[line];
-        split.workedCall = ChooseWorkedCall(lines[line], candidates[line], place, &split.doubt);
-        split.receivedEnd = lines[line].size();
+        const CabrilloSplit& split = (*splits)[line];
         if (split.workedCall != 0) {
             ++found;
             endingInDigit +=
@@ -300,11 +310,9 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
     // (a serial under 10 ends a few lines of any log). A log of one line has it when its
     // received half is the longer one.
     const bool idColumn = endingInDigit * 10 >= found * 9 && (endingInDigit >= 2 || found == 1);
-    std::vector<std::vector<std::string_view>> sent;
-    std::vector<std::vector<std::string_view>> received;
     std::vector<std::size_t> exchangeEnd(lines.size(), 0);
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        CabrilloSplit& split = splits[line];
+        CabrilloSplit& split = (*splits)[line];
         const CabrilloQsoTokens& tokens = lines[line];
         if (split.workedCall == 0) {
             continue;
@@ -320,14 +328,28 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
                IsMark(tokens[split.receivedEnd - 1].text)) {
             --split.receivedEnd;
         }
-        sent.push_back(Texts(tokens, split.sentFirst, split.workedCall));
-        received.push_back(Texts(tokens, split.workedCall + 1, split.receivedEnd));
+    }
+    return exchangeEnd;
+}
+
+// The RSTs and the end of each received exchange, by what most lines of the log hold.
+void SplitExchanges(const std::vector<CabrilloQsoTokens>& lines,
+                    const std::vector<std::size_t>& exchangeEnd,
+                    std::vector<CabrilloSplit>* splits) {
+    std::vector<std::vector<std::string_view>> sent;
+    std::vector<std::vector<std::string_view>> received;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const CabrilloSplit& split = (*splits)[line];
+        if (split.workedCall != 0) {
+            sent.push_back(Texts(lines[line], split.sentFirst, split.workedCall));
+            received.push_back(Texts(lines[line], split.workedCall + 1, split.receivedEnd));
+        }
     }
     const ExchangeShape sentShape = LearnShape(sent);
     const ExchangeShape receivedShape = LearnShape(received);
     std::size_t next = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        CabrilloSplit& split = splits[line];
+        CabrilloSplit& split = (*splits)[line];
         const CabrilloQsoTokens& tokens = lines[line];
         if (split.workedCall == 0) {
             continue;
@@ -348,5 +370,15 @@ std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& l
         split.receivedRst = OpensWithRst(Texts(tokens, split.workedCall + 1, end), receivedShape);
         ++next;
     }
+}
+
+}  // namespace
+
+std::vector<CabrilloSplit> SplitQsoLines(const std::vector<CabrilloQsoTokens>& lines,
+                                         std::string_view headerCall) {
+    std::vector<CabrilloSplit> splits(lines.size());
+    FindWorkedCalls(lines, headerCall, &splits);
+    const std::vector<std::size_t> exchangeEnd = DropTransmitterIdsAndMarks(lines, &splits);
+    SplitExchanges(lines, exchangeEnd, &splits);
     return splits;
 }
