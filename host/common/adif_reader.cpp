@@ -2,7 +2,6 @@
 // skipped; a record still open at the end of the file is reported as truncated.
 #include "host/common/adif_reader.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "host/common/text_util.h"
@@ -166,8 +165,10 @@ std::optional<InputError> ScanAdif(std::string_view bytes, const std::string& fi
         valueEnd = pos;
     }
     if (used > 0 && recordCount == 0 && !ContainsTag(bytes, "<EOR>")) {
-        const auto calls = std::count_if(current.fields.begin(), current.fields.begin() + used,
-                                         [](const auto& field) { return field.first == "CALL"; });
+        std::size_t calls = 0;
+        for (std::size_t i = 0; i < used; ++i) {
+            calls += current.fields[i].first == "CALL" ? 1 : 0;
+        }
         if (calls > 0) {
             return InputError{
                 fileName, "", "",

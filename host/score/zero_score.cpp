@@ -7,11 +7,11 @@
 
 namespace {
 
-std::string Qsos(long count) {
+std::string Qsos(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " QSO" : " QSOs");
 }
 
-std::string Have(long count) {
+std::string Have(std::size_t count) {
     return count == 1 ? " of the log has " : " of the log have ";
 }
 
@@ -36,17 +36,18 @@ std::vector<std::string> ZeroScoreReasons(const std::vector<LogQso>& qsos,
     for (const auto& [kind, count] : kinds) {
         list += (list.empty() ? "" : ", ") + kind + " " + std::to_string(count);
     }
-    reasons.push_back("the score is 0: the plug-in counted none of the " +
-                      Qsos(static_cast<long>(qsos.size())) +
+    reasons.push_back("the score is 0: the plug-in counted none of the " + Qsos(qsos.size()) +
                       (list.empty() ? std::string() : " (its report: " + list + ")"));
     // The number rule wants both exchanges: which of them the log lacks.
     if (byKind.count("no number") == 0) {
         return reasons;
     }
-    const auto sentMissing = std::count_if(qsos.begin(), qsos.end(),
-                                           [](const LogQso& qso) { return qso.exchSent.empty(); });
-    const auto receivedMissing = std::count_if(
-        qsos.begin(), qsos.end(), [](const LogQso& qso) { return qso.exchRcvd.empty(); });
+    std::size_t sentMissing = 0;
+    std::size_t receivedMissing = 0;
+    for (const LogQso& qso : qsos) {
+        sentMissing += qso.exchSent.empty() ? 1 : 0;
+        receivedMissing += qso.exchRcvd.empty() ? 1 : 0;
+    }
     if (sentMissing > 0) {
         reasons.push_back(Qsos(sentMissing) + Have(sentMissing) +
                           "no sent exchange (ADIF STX_STRING or STX, the "
