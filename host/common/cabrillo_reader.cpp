@@ -71,15 +71,18 @@ std::optional<InputError> ReadFixedFields(const CabrilloQsoTokens& tokens, bool 
     if (!time || tokens[2].text.size() != 10) {
         return InputError{"", "", "date", Shown(tokens[2].text) + " is not a YYYY-MM-DD date"};
     }
-    if (tokens[3].text.size() != 4 || !ParseTimeOfDay(tokens[3].text, &*time)) {
+    // Some loggers write the seconds too (HHMMSS); the time is still plain.
+    if (!ParseTimeOfDay(tokens[3].text, &*time)) {
         return InputError{"", "", "time", Shown(tokens[3].text) + " is not an HHMM time"};
     }
     qso->days = ToAutomationDate(*time);
     return std::nullopt;
 }
 
-// Words some loggers write after the received exchange ("dupe"): one warning for the log.
-struct IgnoredWords {
+// Something several lines of a log share that the operator is told once: the first line, what
+// it held, and how many lines hold the like ("dupe" after the received exchange, a time with
+// seconds).
+struct LinesAlike {
     std::size_t firstLine = 0;
     std::string firstWords;
     std::size_t lines = 0;
@@ -147,7 +150,8 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         tokens.push_back(std::move(line.tokens));
     }
     const std::vector<CabrilloSplit> splits = SplitQsoLines(tokens, result.ownCall);
-    IgnoredWords ignored;
+    LinesAlike ignored;
+    LinesAlike withSeconds;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const CabrilloQsoTokens& parts = tokens[i];
         const CabrilloSplit& split = splits[i];
@@ -162,6 +166,9 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         if (std::optional<InputError> error = ReadFixedFields(parts, rttyLog, &qso)) {
             fail(error->field, error->message);
             continue;
+        }
+        if (parts[3].text.size() == 6) {
+            withSeconds.Add(lineNo, std::string(parts[3].text));
         }
         if (split.workedCall == 0) {
             fail("call",
@@ -201,16 +208,20 @@ LogReadResult ParseCabrillo(std::string_view bytes, const std::string& fileName)
         qso.exchRcvd = Joined(parts, receivedExchange, split.receivedEnd);
         result.qsos.push_back(std::move(qso));
     }
-    if (ignored.lines > 0) {
+    const auto warnOnce = [&](const LinesAlike& alike, const char* field, const std::string& what) {
+        if (alike.lines == 0) {
+            return;
+        }
         result.warnings.Add(InputError{
-            fileName, "", "",
-            Shown(ignored.firstWords) +
-                " after the received exchange is taken for a comment, not a part of it" +
-                (ignored.lines > 1
-                     ? " (and on " + std::to_string(ignored.lines - 1) + " more lines alike)"
+            fileName, "", field,
+            Shown(alike.firstWords) + what +
+                (alike.lines > 1
+                     ? " (and on " + std::to_string(alike.lines - 1) + " more lines alike)"
                      : std::string()),
-            ignored.firstLine});
-    }
+            alike.firstLine});
+    };
+    warnOnce(ignored, "", " after the received exchange is taken for a comment, not a part of it");
+    warnOnce(withSeconds, "time", " is a time with seconds (HHMMSS), read as such");
     if (result.qsos.empty() && !result.errors.Any()) {
         result.errors.Add(InputError{fileName, "", "", "no QSO: lines in this Cabrillo log"});
     }

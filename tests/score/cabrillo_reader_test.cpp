@@ -161,7 +161,7 @@ TEST(CabrilloReader, TabsLowerCaseByteOrderMarkAndLineEnds) {
         "\xEF\xBB\xBFstart-of-log: 2.0\r\ncallsign: yo8srn\r\n"
         "qso:\t3580\tpsk31\t2026-12-06\t1600\tyo8srn\t599\t001nt\tyo3abc\t599\t012bv\r\n"
         "qso:\t3580\tpsk31\t2026-12-06\t1601\tyo8srn\t599\t002nt\tdl1abcd\t599\t7\r\n"
-        "qso:\t3580\tpsk31\t2026-12-06\t1602\tyo8srn\t599\t003nt\tok2pp\t5\r\n",
+        "qso:\t3580\tpsk31\t2026-12-06\t160215\tyo8srn\t599\t003nt\tok2pp\t5\r\n",
         "op.cbr");
     EXPECT_TRUE(Messages(read.errors).empty()) << Messages(read.errors)[0];
     EXPECT_EQ(read.ownCall, "yo8srn");
@@ -173,6 +173,11 @@ TEST(CabrilloReader, TabsLowerCaseByteOrderMarkAndLineEnds) {
     ASSERT_EQ(read.qsos.size(), 3u);
     EXPECT_EQ(read.qsos[0].mode, "BPSK31");
     EXPECT_EQ(read.qsos[0].loggedMode, "psk31");
+    // A time with seconds is read, and said once.
+    EXPECT_EQ(Messages(read.warnings),
+              (std::vector<std::string>{"op.cbr: line 5, field time: \"160215\" is a time with "
+                                        "seconds (HHMMSS), read as such"}));
+    EXPECT_NEAR(read.qsos[2].days - read.qsos[1].days, 75.0 / 86400, 1e-9);
 }
 
 TEST(CabrilloReader, ALineTheLayoutCannotDecideIsNamedAndBadLinesLeaveTheRest) {
