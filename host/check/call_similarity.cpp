@@ -3,7 +3,18 @@
 
 #include <algorithm>
 
-bool DifferByOneCharacter(std::string_view a, std::string_view b) {
+bool OneSlipApart(std::string_view a, std::string_view b) {
+    if (a.size() == b.size()) {
+        // Two neighbouring characters swapped: the commonest typing slip.
+        std::size_t first = 0;
+        while (first < a.size() && a[first] == b[first]) {
+            ++first;
+        }
+        if (first + 1 < a.size() && a[first] == b[first + 1] && a[first + 1] == b[first] &&
+            a.substr(first + 2) == b.substr(first + 2)) {
+            return true;
+        }
+    }
     if (a.size() < b.size()) {
         std::swap(a, b);
     }
@@ -70,7 +81,7 @@ std::vector<std::uint32_t> NearCallIndex::Near(std::string_view call) const {
             return;
         }
         for (const std::uint32_t i : hit->second) {
-            if (DifferByOneCharacter(call, m_calls[i])) {
+            if (OneSlipApart(call, m_calls[i])) {
                 found.push_back(i);
             }
         }

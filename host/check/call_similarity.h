@@ -1,5 +1,6 @@
-// Which submitted calls a miscopied call may stand for: one character changed, added or
-// dropped, or the same call with or without a portable part ("/P", "DL/").
+// Which calls a miscopied call may stand for: one character changed, added or dropped, two
+// neighbouring characters swapped, or the same call with or without a portable part ("/P",
+// "DL/").
 #pragma once
 
 #include <cstddef>
@@ -13,8 +14,9 @@
 // cannot make the index work in the square of their length.
 constexpr std::size_t kLongestCall = 20;
 
-// True when the two calls differ by exactly one changed, added or dropped character.
-bool DifferByOneCharacter(std::string_view a, std::string_view b);
+// True when the two calls differ by exactly one changed, added or dropped character, or by
+// two neighbouring characters swapped ("YO3ACB" for "YO3ABC").
+bool OneSlipApart(std::string_view a, std::string_view b);
 
 // The call without its portable parts: the longest of its '/'-separated parts (the first
 // of equal ones), so "YO9ABC/P", "DL/YO9ABC" and "YO9ABC" share "YO9ABC".
@@ -27,8 +29,9 @@ class NearCallIndex {
   public:
     explicit NearCallIndex(const std::vector<std::string>& calls);
 
-    // Positions in the list of the calls that differ from `call` by one character or only
-    // by a portable part; never the position of `call` itself. Ascending.
+    // Positions in the list of the calls that differ from `call` by one character, by two
+    // neighbouring characters swapped or only by a portable part; never the position of
+    // `call` itself. Ascending.
     std::vector<std::uint32_t> Near(std::string_view call) const;
 
   private:

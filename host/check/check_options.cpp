@@ -52,9 +52,15 @@ CheckOptionsResult ParseCheckOptions(const std::vector<std::string>& arguments) 
     app.add_option("--cty", options.ctyPath, "country file")->capture_default_str();
     app.add_flag("--call-from-name", options.callFromName,
                  "the station's call is the file name without its extension ('_' read as "
-                 "'/'), whatever the log says");
+                 "'/'; a last part of digits alone, as in CALL_2.log, numbers a resubmission), "
+                 "whatever the log says");
+    app.add_option("--overrides", options.overridesPath,
+                   "the organizer's rulings, a CSV file of log,line,status,reason rows applied "
+                   "after the check; a ruling that matches no QSO line is an error")
+        ->type_name("FILE");
     app.footer(
-        "Exit status: 0 every log checked; 1 usage error; 2 some log could not be read, two\n"
+        "Exit status: 0 every log checked; 1 usage error, or a ruling of --overrides that\n"
+        "matches no QSO line; 2 some log could not be read, two\n"
         "logs name the same station or a folder holds no log (each named on standard error;\n"
         "the others are checked and the results written); 3 the country file, the plug-in or\n"
         "the results folder cannot be used, or the plug-in could not score some log.");

@@ -16,6 +16,7 @@ struct CheckOptions {
     std::string pluginPath;  // empty: next to the program
     std::string ctyPath = "/usr/share/hamradio-files/cty.dat";
     bool callFromName = false;
+    std::string overridesPath;  // the organizer's rulings, CSV log,line,status,reason
 };
 
 struct CheckOptionsResult {

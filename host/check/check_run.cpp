@@ -8,6 +8,7 @@
 
 #include "host/check/csv_files.h"
 #include "host/check/log_collection.h"
+#include "host/check/overrides.h"
 #include "host/check/results_page.h"
 #include "host/check/safe_file_name.h"
 #include "host/check/scratch_folder.h"
@@ -99,6 +100,15 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
         return kExitCannotRun;
     };
     std::string error;
+    std::vector<Override> overrides;
+    if (!options.overridesPath.empty()) {
+        std::string text;
+        if (!ReadWholeFile(options.overridesPath, kLargestInputFile, &text, &error) ||
+            !ParseOverrides(text, options.overridesPath, &overrides, &error)) {
+            err << "sarnet-check: " << error << '\n';
+            return kExitUsage;
+        }
+    }
     CtyDatabase cty;
     if (!LoadCtyDatabase(options.ctyPath, &cty, &error)) {
         return fail(error);
@@ -140,7 +150,22 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     results.endText = options.endText;
     results.pluginPath = pluginPath;
     results.ctyPath = AbsolutePath(options.ctyPath).string();
+    for (const StationLog& log : results.logs) {
+        if (!log.headerCall.empty()) {
+            err << "sarnet-check: " << log.file << ": " << log.notes.back() << '\n';
+        }
+        if (!log.unreadable.empty()) {
+            err << "sarnet-check: " << log.file << ": " << log.unreadable.size()
+                << (log.unreadable.size() == 1 ? " line" : " lines")
+                << " cannot be read, each UNREADABLE in the findings; the rest is checked ("
+                << log.unreadable.front().reason << ")\n";
+        }
+    }
     results.findings = CrossCheck(results.logs, results.settings);
+    if (!ApplyOverrides(overrides, results.logs, &results.findings, &error)) {
+        err << "sarnet-check: " << options.overridesPath << ": " << error << '\n';
+        return kExitUsage;
+    }
     ScoreStations(plugin, cty, workRoot.Path(), ContestDate(options, results.logs), &results);
     SortByFinalScore(&results);
     // A station the plug-in could not score stands in the results with no score: the run

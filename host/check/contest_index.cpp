@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "host/check/call_similarity.h"
+#include "host/check/station_identity.h"
 #include "host/common/automation_date.h"
 
 ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
@@ -13,14 +15,15 @@ ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
     m_qsos.reserve(total);
     m_callIds.reserve(total / 4 + logs.size());
     for (const StationLog& log : logs) {
-        const std::uint32_t call = Intern(log.call);
-        m_ownCall.push_back(call);
-        // Two logs of one call are refused before the check; the first one stands.
-        if (m_logOfCall[call] == kNoLog) {
-            m_logOfCall[call] = static_cast<std::uint32_t>(m_ownCall.size() - 1);
+        const std::uint32_t base = m_baseOf[Intern(log.call)];
+        m_ownBase.push_back(base);
+        // Two logs of one station are settled before the check; the first one stands.
+        if (m_logOfBase[base] == kNoLog) {
+            m_logOfBase[base] = static_cast<std::uint32_t>(m_ownBase.size() - 1);
         }
     }
-    std::unordered_map<std::string, std::uint32_t> bandModes;
+    std::unordered_map<std::string, std::uint32_t> bands;
+    m_inTimeOrder.resize(logs.size());
     for (std::uint32_t log = 0; log < logs.size(); ++log) {
         m_first.push_back(static_cast<std::uint32_t>(m_qsos.size()));
         const std::vector<LogQso>& qsos = logs[log].qsos;
@@ -29,37 +32,61 @@ ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
             entry.log = log;
             entry.qso = i;
             entry.call = Intern(qsos[i].call);
-            const auto bandMode = bandModes.emplace(qsos[i].band + ' ' + qsos[i].mode,
-                                                    static_cast<std::uint32_t>(bandModes.size()));
-            entry.bandMode = bandMode.first->second;
+            entry.base = m_baseOf[entry.call];
+            entry.sent = Intern(SentCallOfLine(qsos[i], logs[log].call));
+            entry.band =
+                bands.emplace(qsos[i].band, static_cast<std::uint32_t>(bands.size())).first->second;
+            entry.families = qsos[i].modeFamilies;
             entry.seconds = AutomationSeconds(qsos[i].days);
-            if (m_firstLogWith[entry.call] == kNoLog) {
-                m_firstLogWith[entry.call] = log;
-            } else if (m_firstLogWith[entry.call] != log) {
-                m_manyLogsWith[entry.call] = true;
+            if (m_lastLogWith[entry.call] != log) {
+                m_lastLogWith[entry.call] = log;
+                ++m_logsWith[entry.call];
             }
-            m_groups[GroupKey{log, entry.call, entry.bandMode}].push_back(
-                static_cast<std::uint32_t>(m_qsos.size()));
+            const auto id = static_cast<std::uint32_t>(m_qsos.size());
+            m_groups[GroupKey{log, entry.base, entry.band}].push_back(id);
+            m_workedBy[entry.base].push_back(id);
+            m_inTimeOrder[log].push_back(id);
             m_qsos.push_back(entry);
         }
     }
+    std::vector<std::int64_t> times;
+    for (const IndexedQso& qso : m_qsos) {
+        times.push_back(qso.seconds);
+    }
+    SortByTimes(times);
+}
+
+void ContestIndex::SortByTimes(const std::vector<std::int64_t>& times) {
+    const auto byTime = [&](std::uint32_t a, std::uint32_t b) { return times[a] < times[b]; };
     for (auto& [key, ids] : m_groups) {
-        std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return m_qsos[a].seconds < m_qsos[b].seconds;
-        });
+        std::stable_sort(ids.begin(), ids.end(), byTime);
+    }
+    for (auto& [base, ids] : m_workedBy) {
+        std::stable_sort(ids.begin(), ids.end(), byTime);
+    }
+    for (auto& ids : m_inTimeOrder) {
+        std::stable_sort(ids.begin(), ids.end(), byTime);
     }
 }
 
 std::uint32_t ContestIndex::Intern(const std::string& call) {
-    const auto [it, added] =
-        m_callIds.emplace(call, static_cast<std::uint32_t>(m_callTexts.size()));
-    if (added) {
-        m_callTexts.push_back(&it->first);
-        m_logOfCall.push_back(kNoLog);
-        m_firstLogWith.push_back(kNoLog);
-        m_manyLogsWith.push_back(false);
+    const auto found = m_callIds.find(call);
+    if (found != m_callIds.end()) {
+        return found->second;
     }
-    return it->second;
+    const auto id = static_cast<std::uint32_t>(m_callTexts.size());
+    const auto it = m_callIds.emplace(call, id).first;
+    m_callTexts.push_back(&it->first);
+    m_logOfBase.push_back(kNoLog);
+    m_logsWith.push_back(0);
+    m_lastLogWith.push_back(kNoLog);
+    m_baseOf.push_back(id);
+    const std::string base(BaseCall(call));
+    if (base != call) {
+        const std::uint32_t baseId = Intern(base);
+        m_baseOf[id] = baseId;
+    }
+    return id;
 }
 
 std::uint32_t ContestIndex::FindCall(std::string_view call) const {
@@ -67,13 +94,17 @@ std::uint32_t ContestIndex::FindCall(std::string_view call) const {
     return found == m_callIds.end() ? kNoCall : found->second;
 }
 
-const std::vector<std::uint32_t>& ContestIndex::Group(std::uint32_t log, std::uint32_t call,
-                                                      std::uint32_t bandMode) const {
-    const auto found = m_groups.find(GroupKey{log, call, bandMode});
+const std::vector<std::uint32_t>& ContestIndex::Group(std::uint32_t log, std::uint32_t base,
+                                                      std::uint32_t band) const {
+    const auto found = m_groups.find(GroupKey{log, base, band});
     return found == m_groups.end() ? m_empty : found->second;
 }
 
+const std::vector<std::uint32_t>& ContestIndex::WorkedBy(std::uint32_t base) const {
+    const auto found = m_workedBy.find(base);
+    return found == m_workedBy.end() ? m_empty : found->second;
+}
+
 bool ContestIndex::OtherLogHas(std::uint32_t call, std::uint32_t log) const {
-    const std::uint32_t first = m_firstLogWith[call];
-    return first != kNoLog && (first != log || m_manyLogsWith[call]);
+    return m_logsWith[call] > 1 || (m_logsWith[call] == 1 && m_lastLogWith[call] != log);
 }

@@ -1,5 +1,6 @@
-// Judges every QSO of every log against the logs of the stations it names: clock offsets
-// first, then exact matches, then miscopied calls, then the verdicts.
+// Judges every QSO of every log against the logs of the stations it names: the clocks first,
+// then the pairing of lines, the explanations of lines left unpaired, what each station
+// really sent, then the verdicts with their evidence.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/check/clock_model.h"
 #include "host/check/qso_status.h"
 #include "host/check/station_log.h"
 
@@ -28,9 +30,15 @@ struct QsoRef {
 
 struct QsoFinding {
     QsoStatus status = QsoStatus::Ok;
-    // The right call (BUSTED_CALL), "received X, sent Y" (BUSTED_EXCHANGE), or for a QSO
-    // logged twice "same QSO as line N"; empty otherwise.
+    // The right call (BUSTED_CALL), "received X, sent Y" (BUSTED_EXCHANGE); for an OK, a QSO
+    // logged twice "same QSO as line N", the sender's slip or the lenient rule that made the
+    // exchange match; empty otherwise.
     std::string detail;
+    // Why, beyond the partner's line: the nearest candidate of a NIL, the near calls of a
+    // UNIQUE, what shows a busted call that has no partner line.
+    std::string evidence;
+    // The organizer's ruling that set the status, when there is one.
+    std::string ruling;
     // The other station's QSO this one was judged against, when there is one.
     QsoRef partner;
     // The log of the worked call (NIL evidence); kNoIndex when that station sent none.
@@ -38,7 +46,10 @@ struct QsoFinding {
 };
 
 struct StationFindings {
-    int clockOffsetMinutes = 0;    // logged minus true time: negative for a slow clock
+    int clockOffsetMinutes = 0;  // logged minus true time at the start: negative for a slow clock
+    ClockModel clock;            // the whole clock: a drift or a jump as well
+    // The sender's slips this log's partners revealed: "line 12: ...".
+    std::vector<std::string> slips;
     std::vector<QsoFinding> qsos;  // parallel to the log's QSOs
 };
 

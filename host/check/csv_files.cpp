@@ -36,6 +36,10 @@ std::string BuildFindingsCsv(const CheckResults& results) {
                    FormatUtcMinute(qso.days) + ',' + CsvField(qso.band) + ',' + CsvField(qso.call) +
                    ',' + StatusName(finding.status) + ',' + CsvField(finding.detail) + '\n';
         }
+        for (const UnreadableLine& line : station.unreadable) {
+            csv += CsvField(station.call) + ',' + std::to_string(line.line) + ",,,," +
+                   StatusName(QsoStatus::Unreadable) + ',' + CsvField(line.reason) + '\n';
+        }
     }
     return csv;
 }

@@ -3,6 +3,7 @@
 #include "host/check/evidence.h"
 
 #include "host/check/time_text.h"
+#include "host/common/automation_date.h"
 
 std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
     return log.call + "'s log, line " + std::to_string(qso.recordNumber) + ": " +
@@ -13,29 +14,27 @@ std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
 std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32_t qso) {
     const StationLog& own = results.logs[log];
     const LogQso& line = own.qsos[qso];
-    const int clockOffset = results.findings[log].clockOffsetMinutes;
+    const ClockModel& clock = results.findings[log].clock;
     const QsoFinding& finding = results.findings[log].qsos[qso];
-    const double corrected = CorrectedDays(line.days, clockOffset);
+    const std::int64_t logged = AutomationSeconds(line.days);
+    const double corrected =
+        line.days - clock.OffsetAt(logged) / static_cast<double>(kSecondsPerDay);
     switch (finding.status) {
         case QsoStatus::BustedCall:
         case QsoStatus::BustedExchange: {
+            if (!finding.partner.Valid()) {
+                return finding.evidence;
+            }
             const StationLog& other = results.logs[finding.partner.log];
             return DescribeLogLine(other, other.qsos[finding.partner.qso]);
         }
-        case QsoStatus::Nil: {
-            const StationLog& other = results.logs[finding.workedLog];
-            return other.call + "'s log (" + other.file + ") has no QSO with " + own.call + " on " +
-                   line.band + " " + line.mode + " within " +
-                   std::to_string(results.settings.windowMinutes) + " min of " +
-                   FormatUtcMinute(corrected) + " UTC";
-        }
         case QsoStatus::OutOfPeriod:
             return FormatUtcMinute(corrected) + " UTC" +
-                   (clockOffset != 0 ? " after clock correction" : "") +
+                   (clock.segments.empty() ? "" : " after clock correction") +
                    " is outside the contest period " +
                    (results.startText.empty() ? "(open)" : results.startText) + " to " +
                    (results.endText.empty() ? "(open)" : results.endText);
         default:
-            return {};
+            return finding.evidence;
     }
 }

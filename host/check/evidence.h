@@ -8,5 +8,6 @@
 // "DL1ABC's log, line 7: 2026-12-06 16:29 80m BPSK31 worked YO9AAA, sent 007, received 003BV"
 std::string DescribeLogLine(const StationLog& log, const LogQso& qso);
 
-// Why the QSO got its verdict, in one line; empty for OK, UNIQUE and NO_LOG.
+// Why the QSO got its verdict, in one line: the partner's line, the nearest candidate of a
+// NIL, the near calls of a UNIQUE; empty for a plain OK.
 std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32_t qso);

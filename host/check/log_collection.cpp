@@ -9,6 +9,8 @@
 #include <system_error>
 #include <utility>
 
+#include "host/check/call_similarity.h"
+#include "host/check/station_identity.h"
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
 #include "host/common/station_call.h"
@@ -54,10 +56,33 @@ std::vector<std::string> ListFiles(const std::vector<std::string>& inputs,
     return files;
 }
 
-std::string CallOfFileName(const std::string& file) {
-    std::string stem = Upper(fs::path(file).stem().string());
-    std::replace(stem.begin(), stem.end(), '_', '/');
-    return stem;
+// The words of a line that could be a call, for an unreadable line's partner.
+std::vector<std::string> CallsOnLine(std::string_view bytes, std::size_t lineNumber,
+                                     const std::string& recordCall) {
+    std::vector<std::string> calls;
+    if (!recordCall.empty()) {
+        calls.push_back(NormaliseCall(recordCall));
+        return calls;
+    }
+    const std::vector<std::string_view> lines = Lines(WithoutByteOrderMark(bytes));
+    if (lineNumber == 0 || lineNumber > lines.size()) {
+        return calls;
+    }
+    std::string_view line = lines[lineNumber - 1];
+    while (!line.empty()) {
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string_view::npos) {
+            break;
+        }
+        line.remove_prefix(start);
+        const std::size_t end = std::min(line.find_first_of(" \t"), line.size());
+        const std::string word = NormaliseCall(line.substr(0, end));
+        if (HasCallSignShape(word) && calls.size() < 8) {
+            calls.push_back(word);
+        }
+        line.remove_prefix(end);
+    }
+    return calls;
 }
 
 // Reads one file; false with the reason in *error.
@@ -68,20 +93,45 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
         return false;
     }
     LogReadResult read = ParseLog(bytes, file);
-    if (read.errors.Any()) {
+    // A log is left out only when nothing in it can be read; each line that cannot be read
+    // stands in the findings with the reader's reason.
+    if (read.qsos.empty()) {
+        if (!read.errors.Any()) {
+            *error = file + ": no QSO in this log";
+            return false;
+        }
         *error = read.errors.listed.front().Format();
         if (read.errors.total > 1) {
             *error += " (and " + std::to_string(read.errors.total - 1) + " more in this log)";
         }
         return false;
     }
+    for (const InputError& fault : read.errors.listed) {
+        if (fault.line == 0) {
+            log->notes.push_back(fault.Format());
+            continue;
+        }
+        log->unreadable.push_back(
+            UnreadableLine{fault.line, fault.Format(), CallsOnLine(bytes, fault.line, fault.call)});
+    }
+    if (read.errors.total > read.errors.listed.size()) {
+        log->notes.push_back(std::to_string(read.errors.total - read.errors.listed.size()) +
+                             " more lines of this log cannot be read");
+    }
     // The same tidying the plug-in's feed gets, so that calls and exchanges compare as the
     // plug-in will see them; the findings keep the order of the file.
-    log->notes = TidyLog(&read.qsos, "");
+    std::vector<std::string> tidied = TidyLog(&read.qsos, "");
+    log->notes.insert(log->notes.end(), tidied.begin(), tidied.end());
     if (std::optional<std::string> note = TimeOrderNote(read.qsos)) {
         log->notes.push_back(std::move(*note));
     }
-    log->call = callFromName ? CallOfFileName(file) : OwnCallOfLog(read);
+    const std::string named = callFromName ? CallOfFileName(file) : OwnCallOfLog(read);
+    log->call = StationCallOfLines(read.qsos, named);
+    if (log->call != named && !named.empty()) {
+        log->headerCall = named;
+        log->notes.push_back((callFromName ? "the file name says " : "the header says ") + named +
+                             ", the QSO lines " + log->call + ": checked as " + log->call);
+    }
     if (log->call.empty()) {
         *error = file +
                  ": the log names no station (CALLSIGN: or STATION_CALLSIGN); "
@@ -110,13 +160,22 @@ CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromN
             result.errors.push_back(error);
             continue;
         }
-        const auto [it, added] = byCall.emplace(log.call, StationLog());
-        if (!added) {
-            result.errors.push_back(log.call + ": two logs, " + it->second.file + " and " + file +
-                                    "; " + it->second.file + " is checked, " + file + " left out");
+        const auto [it, added] = byCall.emplace(std::string(BaseCall(log.call)), StationLog());
+        if (added) {
+            it->second = std::move(log);
             continue;
         }
-        it->second = std::move(log);
+        std::string reason;
+        const bool replace = PreferredLog(log, it->second, &reason);
+        const StationLog& kept = replace ? log : it->second;
+        const StationLog& dropped = replace ? it->second : log;
+        result.errors.push_back(log.call + ": two logs, " + dropped.file + " (" +
+                               std::to_string(dropped.qsos.size()) + " QSOs) and " + kept.file +
+                               " (" + std::to_string(kept.qsos.size()) + " QSOs); " + kept.file +
+                               " is checked (" + reason + "), " + dropped.file + " left out");
+        if (replace) {
+            it->second = std::move(log);
+        }
     }
     for (auto& [call, log] : byCall) {
         result.logs.push_back(std::move(log));

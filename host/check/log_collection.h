@@ -13,12 +13,13 @@ struct CollectedLogs {
     std::vector<std::string> errors;  // one line each, naming the file
 };
 
-// A log is left out, with one line in `errors`, when it cannot be read or parsed, holds no
+// A log is left out, with one line in `errors`, when it cannot be read, holds no readable
 // QSO, names no station (or one that is no call sign), or is larger than any contest log; a
-// folder that holds no log is an error too.
-// Of two logs of one station the first file in name order is checked and the other left
-// out. The station's call comes from CALLSIGN: or STATION_CALLSIGN, or, with
-// `callFromName`, from the file name.
+// folder that holds no log is an error too. Lines that cannot be read are kept as such.
+// The station's call is the one its QSO lines say was sent; the header (CALLSIGN: or
+// STATION_CALLSIGN), or with `callFromName` the file name, names it when the lines do not
+// or agree. Of two logs of one station (a resubmission, "CALL_2.log") the larger is
+// checked, at equal size the later; the other is left out with the choice and its reason.
 CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromName);
 
 // Logs above this size are refused unread: a contest log of 10 000 QSOs is 1 MB.

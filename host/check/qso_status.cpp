@@ -17,10 +17,22 @@ const char* StatusName(QsoStatus status) {
             return "NO_LOG";
         case QsoStatus::OutOfPeriod:
             return "OUT_OF_PERIOD";
+        case QsoStatus::Unreadable:
+            return "UNREADABLE";
     }
     return "?";
 }
 
 bool KeptForFinalScore(QsoStatus status) {
     return status == QsoStatus::Ok || status == QsoStatus::Unique || status == QsoStatus::NoLog;
+}
+
+bool StatusOfName(std::string_view name, QsoStatus* status) {
+    for (int i = 0; i < kQsoStatusCount; ++i) {
+        if (name == StatusName(static_cast<QsoStatus>(i))) {
+            *status = static_cast<QsoStatus>(i);
+            return true;
+        }
+    }
+    return false;
 }

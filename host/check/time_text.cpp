@@ -12,3 +12,8 @@ std::string FormatUtcMinute(double days) {
 double CorrectedDays(double days, int clockOffsetMinutes) {
     return days + static_cast<double>(-std::int64_t{clockOffsetMinutes} * 60) / 86400.0;
 }
+
+std::string FormatUtcClock(std::int64_t seconds) {
+    const std::int64_t day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    return FormatAutomationDate(AutomationDays(day, seconds - day * 86400), "%H:%M");
+}

@@ -153,11 +153,12 @@ TEST(CrossCheck, QsoEnteredTwiceKeepsTheVerdictOfItsFirstEntry) {
 }
 
 TEST(CallSimilarity, OneCharacterOrAPortablePartApart) {
-    EXPECT_TRUE(DifferByOneCharacter("DL1ABC", "DL1ABD"));
-    EXPECT_TRUE(DifferByOneCharacter("DL1ABC", "DL1AB"));
-    EXPECT_TRUE(DifferByOneCharacter("DL1ABC", "DL1XABC"));
-    EXPECT_FALSE(DifferByOneCharacter("DL1ABC", "DL1ACB"));
-    EXPECT_FALSE(DifferByOneCharacter("DL1ABC", "DL1ABC"));
+    EXPECT_TRUE(OneSlipApart("DL1ABC", "DL1ABD"));
+    EXPECT_TRUE(OneSlipApart("DL1ABC", "DL1AB"));
+    EXPECT_TRUE(OneSlipApart("DL1ABC", "DL1XABC"));
+    EXPECT_TRUE(OneSlipApart("DL1ABC", "DL1ACB"));
+    EXPECT_FALSE(OneSlipApart("DL1ABC", "DL1CBA"));
+    EXPECT_FALSE(OneSlipApart("DL1ABC", "DL1ABC"));
     EXPECT_EQ(BaseCall("DL/YO9ABC/P"), "YO9ABC");
 
     const std::vector<std::string> calls = {"DL1ABC", "DL1ABD", "YO9ABC/P",
