@@ -202,10 +202,14 @@ std::string ClockModel::Describe() const {
                FormatUtcClock(firstSeconds) + " to " + SignedMinutes(OffsetAt(lastSeconds)) +
                " at " + FormatUtcClock(lastSeconds);
     } else {
-        text = SignedMinutes(segments.front().offsetSeconds);
+        const auto offset = [](double seconds) {
+            return std::llround(seconds / 60.0) == 0 ? std::string("right")
+                                                     : SignedMinutes(seconds);
+        };
+        text = offset(segments.front().offsetSeconds);
         for (std::size_t i = 1; i < segments.size(); ++i) {
-            text += ", " + SignedMinutes(segments[i].offsetSeconds) + " from " +
-                    FormatUtcClock(segments[i].fromSeconds);
+            text += " until " + FormatUtcClock(segments[i].fromSeconds) + ", then " +
+                    offset(segments[i].offsetSeconds);
         }
     }
     return text + (pairs > 0 ? " (" + std::to_string(support) + " of " + std::to_string(pairs) +

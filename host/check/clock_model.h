@@ -29,8 +29,8 @@ struct ClockModel {
     double OffsetAt(std::int64_t loggedSeconds) const;
     // The offset of the first stretch in whole minutes: the one figure of a summary.
     int FirstMinutes() const;
-    // "right", "+7 min", "+2 min, +9 min from 18:40", "drifting from +0 min at 16:05 to
-    // +10 min at 19:55", with the support: "(27 of 29 shared QSOs agree)".
+    // "right", "+7 min", "+2 min until 18:40, then +9 min", "drifting from +0 min at 16:05
+    // to +10 min at 19:55", with the support: "(27 of 29 shared QSOs agree)".
     std::string Describe() const;
 };
 

@@ -45,7 +45,7 @@ class Checker {
             }
         }
         const ExchangeConsensus consensus(m_logs, m_index, m_times, m_links);
-        const VerdictEvidence evidence(m_logs, m_index, m_times, m_window);
+        const VerdictEvidence evidence(m_logs, m_index, m_times, m_links, m_window);
         std::vector<StationFindings> result(m_logs.size());
         for (std::uint32_t log = 0; log < m_logs.size(); ++log) {
             result[log].clock = m_clocks[log];

@@ -137,7 +137,7 @@ std::optional<std::string> ExchangeConsensus::RestSlip(std::uint32_t sentId,
     const std::string got = SplitExchange(received).rest;
     const auto found = votes.find(got);
     if (got.empty() || found == votes.end() || found->second < kConsensusLeast ||
-        found->second * 3 < counted * 2) {
+        found->second * 2 <= counted) {
         return std::nullopt;
     }
     const LogQso& line = m_logs[sender.log].qsos[sender.qso];

@@ -1,7 +1,7 @@
 // What each station really sent, learned from its own log and from what its partners
 // received: a sent serial that breaks the sender's own sequence while the receiver's copy
 // fits it is the sender's slip; so is a county or prefix that the partners around that time
-// received alike (three or more, two in three) and the sender logged otherwise, as when a
+// received alike (three or more, more than half) and the sender logged otherwise, as when a
 // station changed its exchange mid-contest and logged the later one throughout.
 #pragma once
 

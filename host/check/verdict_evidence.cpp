@@ -7,8 +7,9 @@
 #include "host/check/time_text.h"
 
 VerdictEvidence::VerdictEvidence(const std::vector<StationLog>& logs, const ContestIndex& index,
-                                 const CorrectedTimes& times, std::int64_t window)
-    : m_logs(logs), m_index(index), m_times(times), m_window(window) {
+                                 const CorrectedTimes& times, const QsoLinks& links,
+                                 std::int64_t window)
+    : m_logs(logs), m_index(index), m_times(times), m_links(links), m_window(window) {
     for (std::uint32_t call = 0; call < index.CallCount(); ++call) {
         if (index.LogsWith(call) >= 2 || index.LogOfBase(index.BaseOf(call)) != ContestIndex::kNoLog) {
             m_knownCalls.push_back(index.CallText(call));
@@ -32,25 +33,30 @@ std::string VerdictEvidence::ForNil(std::uint32_t id) const {
     const std::vector<std::uint32_t> around =
         Around(m_index.InTimeOrder(other), m_times, time, kEvidenceReach, 2000);
     std::uint32_t same = kNoQso;
+    std::uint32_t paired = kNoQso;
     std::uint32_t near = kNoQso;
+    const auto distance = [&](std::uint32_t c) { return std::llabs(m_times[c] - time); };
+    const auto nearer = [&](std::uint32_t c, std::uint32_t best) {
+        return best == kNoQso || distance(c) < distance(best);
+    };
     for (const std::uint32_t candidate : around) {
         const IndexedQso& line = m_index.Qsos()[candidate];
-        const auto distance = [&](std::uint32_t c) { return std::llabs(m_times[c] - time); };
         if (line.base == ownBase) {
-            if (same == kNoQso || distance(candidate) < distance(same)) {
-                same = candidate;
+            std::uint32_t& slot = m_links.partner[candidate] == kNoQso ? same : paired;
+            if (nearer(candidate, slot)) {
+                slot = candidate;
             }
         } else if (distance(candidate) <= m_window &&
                    OneSlipApart(m_index.CallText(line.call), own) &&
-                   (near == kNoQso || distance(candidate) < distance(near))) {
+                   nearer(candidate, near)) {
             near = candidate;
         }
     }
     const std::string at = them.call + "'s log has ";
-    if (same != kNoQso) {
-        const LogQso& line = QsoOf(same);
-        const std::int64_t minutes = (m_times[same] - time) / 60;
-        std::string text = at + line.call + " at " + FormatUtcClock(m_times[same]) + " (line " +
+    const auto sameCall = [&](std::uint32_t found) {
+        const LogQso& line = QsoOf(found);
+        const std::int64_t minutes = (m_times[found] - time) / 60;
+        std::string text = at + line.call + " at " + FormatUtcClock(m_times[found]) + " (line " +
                            std::to_string(line.recordNumber) + ")";
         if (minutes != 0) {
             text += ", " + std::to_string(std::llabs(minutes)) + " min " +
@@ -63,6 +69,9 @@ std::string VerdictEvidence::ForNil(std::uint32_t id) const {
             text += ", in " + line.loggedMode;
         }
         return text;
+    };
+    if (same != kNoQso && distance(same) <= kCloseSeconds) {
+        return sameCall(same);
     }
     if (near != kNoQso) {
         const LogQso& line = QsoOf(near);
@@ -83,6 +92,15 @@ std::string VerdictEvidence::ForNil(std::uint32_t id) const {
     if (before != INT64_MIN && after != INT64_MAX && after - before >= kHoleSeconds) {
         return at + "no QSO from " + FormatUtcClock(before) + " to " + FormatUtcClock(after) +
                ": a hole in that log";
+    }
+    if (same != kNoQso) {
+        return sameCall(same);
+    }
+    if (paired != kNoQso) {
+        const IndexedQso& taken = m_index.Qsos()[m_links.partner[paired]];
+        return sameCall(paired) + ", already paired with line " +
+               std::to_string(m_logs[taken.log].qsos[taken.qso].recordNumber) + " of " +
+               m_logs[taken.log].call + "'s log";
     }
     return at + "no QSO with " + own + " within 60 min of " + FormatUtcClock(time) +
            " (after clock correction)";

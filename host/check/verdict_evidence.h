@@ -1,7 +1,9 @@
 // The evidence a participant needs to see beside a lost QSO: for a NIL the nearest candidate
-// in the other log (the same call at another time or on another band, a near call at this
-// time, a hole in that log) or that none lies within an hour; for a UNIQUE the near calls
-// with how many logs hold each.
+// in the other log, in this order: the same call unpaired within a quarter of an hour (at
+// another time, on another band or in another mode), a near call at this time, a hole in
+// that log, the same call unpaired further away, the same call already paired with another
+// line; or that none lies within an hour. For a UNIQUE the near calls with how many logs
+// hold each.
 #pragma once
 
 #include <memory>
@@ -14,7 +16,7 @@
 class VerdictEvidence {
   public:
     VerdictEvidence(const std::vector<StationLog>& logs, const ContestIndex& index,
-                    const CorrectedTimes& times, std::int64_t window);
+                    const CorrectedTimes& times, const QsoLinks& links, std::int64_t window);
 
     std::string ForNil(std::uint32_t id) const;
     std::string ForUnique(std::uint32_t id) const;
@@ -25,6 +27,7 @@ class VerdictEvidence {
     const std::vector<StationLog>& m_logs;
     const ContestIndex& m_index;
     const CorrectedTimes& m_times;
+    const QsoLinks& m_links;
     std::int64_t m_window;
     std::vector<std::string> m_knownCalls;  // participants and calls in two or more logs
     std::unique_ptr<NearCallIndex> m_near;
@@ -32,5 +35,7 @@ class VerdictEvidence {
 
 // NIL evidence looks this far either side, seconds.
 constexpr std::int64_t kEvidenceReach = 3600;
+// The same call this close is named before a hole, seconds.
+constexpr std::int64_t kCloseSeconds = 900;
 // A stretch of a log this long without a QSO is a hole in it.
 constexpr std::int64_t kHoleSeconds = 600;
