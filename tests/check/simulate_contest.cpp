@@ -1,5 +1,7 @@
 // sarnet-simulate: writes a simulated contest to a folder: every log, truth.csv with the
-// verdict each logged QSO deserves, and the period and clock offsets in contest.txt.
+// verdict each logged QSO deserves, and the period and clock offsets in contest.txt. With
+// --real the logs take the shapes of real submitted logs and truth.csv names the pattern
+// that shaped each line.
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
@@ -20,9 +22,16 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--one-off", settings.oneOffStations, "stations worked once by one log")
         ->capture_default_str();
+    bool real = false;
+    app.add_flag("--real", real,
+                 "real logs' patterns: header typos, portable changes, clocks that drift or "
+                 "jump, sender slips, two files, unreadable lines and more");
     app.add_option("--out", outDir, "the folder to write")->required();
     CLI11_PARSE(app, argc, argv);
 
+    if (real) {
+        settings.real = RealisticPatterns();
+    }
     namespace fs = std::filesystem;
     const SimulatedContest contest = SimulateContest(settings);
     const fs::path out(outDir);
@@ -31,10 +40,10 @@ int main(int argc, char** argv) {
         std::ofstream(out / "logs" / log.fileName, std::ios::binary) << log.text;
     }
     std::ofstream truth(out / "truth.csv", std::ios::binary);
-    truth << "log,line,status,right_call\n";
+    truth << "log,line,status,right_call" << (real ? ",pattern\n" : "\n");
     for (const TruthRow& row : contest.truth) {
-        truth << row.log << ',' << row.line << ',' << StatusName(row.status) << ',' << row.rightCall
-              << '\n';
+        truth << row.log << ',' << row.line << ',' << TruthStatusName(row) << ',' << row.rightCall;
+        truth << (real ? "," + row.pattern + "\n" : "\n");
     }
     std::ofstream about(out / "contest.txt", std::ios::binary);
     about << "seed " << settings.seed << "\nstart " << FormatMinute(contest.startDays) << "\nend "
@@ -42,6 +51,17 @@ int main(int argc, char** argv) {
     for (const SimulatedLog& log : contest.logs) {
         if (log.clockOffsetMinutes != 0) {
             about << "  " << log.call << ' ' << log.clockOffsetMinutes << '\n';
+        }
+    }
+    for (const SimulatedLog& log : contest.logs) {
+        if (log.clockDriftMinutes != 0) {
+            about << "  " << log.call << " drifts " << log.clockDriftMinutes << " by the end\n";
+        }
+        if (log.clockJumpMinutes != 0) {
+            about << "  " << log.call << " jumps " << log.clockJumpMinutes << " mid-contest\n";
+        }
+        if (log.partial) {
+            about << "partial first log, not checked: " << log.fileName << '\n';
         }
     }
     std::cout << contest.logs.size() << " logs, " << contest.truth.size() << " QSOs written to "
