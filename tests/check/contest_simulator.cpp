@@ -789,7 +789,7 @@ class Simulator {
             *rightCall = sentCall;
             return QsoStatus::BustedCall;
         }
-        if (m_realOn && !worked.sends && !OtherLogHas(own.call, station) &&
+        if (!worked.sends && !OtherLogHas(own.call, station) &&
             OtherLogsHolding(sentCall, station) >= 3 &&
             own.received == SentExchange(event, 1 - side)) {
             *rightCall = sentCall;
