@@ -339,6 +339,9 @@ class Simulator {
                 station.holeFrom = 600 + m_random.Below(kContestSeconds - 1800);
             }
             station.unreadableLine = station.cabrillo && m_random.Chance(real.unreadableLineShare);
+            if (station.unreadableLine && *station.pattern == '\0') {
+                station.pattern = "unreadable-line";
+            }
             if (real.mixedFormats) {
                 station.modeSpelling = m_random.Below(3);
                 station.byteOrderMark = m_random.Chance(0.1);
