@@ -18,34 +18,11 @@
 #include "host/common/log_input.h"
 #include "host/common/log_normalizer.h"
 #include "tests/check/contest_simulator.h"
+#include "tests/check/simulated_check.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The entities of the simulator's calls, in the country file's own layout.
-constexpr const char* kCty =
-    "Romania: 20: 28: EU: 45.78: -24.70: -2.0: YO:\n    YO,YP,YQ,YR;\n"
-    "Fed. Rep. of Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n    DA,DB,DC,DD,DE,DF,DG,DL;\n"
-    "Czech Republic: 15: 28: EU: 50.00: -15.00: -1.0: OK:\n    OK,OL;\n"
-    "Hungary: 15: 28: EU: 47.12: -19.28: -1.0: HA:\n    HA,HG;\n"
-    "Bulgaria: 20: 28: EU: 42.83: -25.08: -2.0: LZ:\n    LZ;\n"
-    "Poland: 15: 28: EU: 52.28: -18.67: -1.0: SP:\n    SP,SQ,SO;\n"
-    "Austria: 15: 28: EU: 47.33: -13.33: -1.0: OE:\n    OE;\n"
-    "Slovenia: 15: 28: EU: 46.00: -14.00: -1.0: S5:\n    S5;\n"
-    "Croatia: 15: 28: EU: 45.18: -15.30: -1.0: 9A:\n    9A;\n"
-    "Ukraine: 16: 29: EU: 50.00: -30.00: -2.0: UR:\n    UR,US,UT,UX;\n"
-    "Serbia: 15: 28: EU: 44.00: -21.00: -1.0: YU:\n    YU,YT;\n"
-    "Moldova: 16: 29: EU: 47.00: -29.00: -2.0: ER:\n    ER;\n"
-    "Slovak Republic: 15: 28: EU: 49.00: -20.00: -1.0: OM:\n    OM;\n"
-    "Italy: 15: 28: EU: 42.82: -12.58: -1.0: I:\n    I;\n"
-    "France: 14: 27: EU: 46.00: -2.00: -1.0: F:\n    F;\n"
-    "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n    G;\n"
-    "Spain: 14: 37: EU: 40.37: 4.88: -1.0: EA:\n    EA;\n"
-    "Finland: 15: 18: EU: 63.78: -27.08: -2.0: OH:\n    OH;\n"
-    "Sweden: 14: 18: EU: 61.20: -14.57: -1.0: SM:\n    SM;\n"
-    "Netherlands: 14: 27: EU: 52.28: -5.47: -1.0: PA:\n    PA;\n"
-    "Belgium: 14: 27: EU: 50.70: -4.85: -1.0: ON:\n    ON;\n";
 
 class CheckRunTest : public ::testing::Test {
   protected:
@@ -56,7 +33,7 @@ class CheckRunTest : public ::testing::Test {
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder / "logs");
-        Write(m_folder / "cty.dat", kCty);
+        Write(m_folder / "cty.dat", kSimulatedCty);
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
@@ -153,7 +130,7 @@ TEST_F(CheckRunTest, UnseenSimulatedContestGetsEveryVerdictAndFinalScoreRight) {
     StatsPlugin plugin;
     ASSERT_TRUE(plugin.Load(STATS_PLUGIN_PATH));
     std::optional<InputError> ctyError;
-    const CtyDatabase cty = CtyDatabase::Parse(kCty, "cty.dat", &ctyError);
+    const CtyDatabase cty = CtyDatabase::Parse(kSimulatedCty, "cty.dat", &ctyError);
     fs::create_directories(m_folder / "work");
     StationScorer scorer(plugin, m_folder / "work", contest.startDays);
     for (const SimulatedLog& log : contest.logs) {

@@ -339,6 +339,9 @@ class Simulator {
                 station.holeFrom = 600 + m_random.Below(kContestSeconds - 1800);
             }
             station.unreadableLine = station.cabrillo && m_random.Chance(real.unreadableLineShare);
+            if (station.unreadableLine && *station.pattern == '\0') {
+                station.pattern = "unreadable-line";
+            }
             if (real.mixedFormats) {
                 station.modeSpelling = m_random.Below(3);
                 station.byteOrderMark = m_random.Chance(0.1);
@@ -936,13 +939,17 @@ class Simulator {
         }
         row.unreadable = entry.unreadable != 0;
         // A pattern of the worked station's log reaches this line through the matching; how
-        // that log is written does not.
-        const std::string workedPattern = m_stations[worked].pattern;
-        row.pattern = *event.pattern != '\0'       ? event.pattern
-                      : popular                    ? "busted-non-sender"
-                      : *station.pattern != '\0'   ? station.pattern
-                      : workedPattern != "formats" ? workedPattern
-                                                   : "";
+        // that log is written does not, and how this one is written counts last.
+        const std::string own = station.pattern;
+        const std::string other = m_stations[worked].pattern;
+        row.pattern = *event.pattern != '\0'             ? event.pattern
+                      : popular                          ? "busted-non-sender"
+                      : !own.empty() && own != "formats" ? own
+                      : other != "formats"               ? other
+                                                         : "";
+        if (row.pattern.empty()) {
+            row.pattern = own;
+        }
         return row;
     }
 
