@@ -137,19 +137,21 @@ class Explainer {
     // paired or well known: the first attempt, busted, entered again.
     bool Reentered(std::uint32_t id) {
         const IndexedQso& qso = m_index.Qsos()[id];
-        if (m_index.LogOfBase(qso.base) != ContestIndex::kNoLog ||
-            m_index.OtherLogHas(qso.call, qso.log)) {
+        // A station's call (the line is a NIL so far) needs the correct entry paired; a
+        // call of no station may stand in one other log (the same slip made twice).
+        const bool station = m_index.LogOfBase(qso.base) != ContestIndex::kNoLog;
+        if (!station && m_index.LogsWith(qso.call) > 2) {
             return false;
         }
         const std::string& call = Call(id);
         for (const std::uint32_t other : Around(m_index.InTimeOrder(qso.log), m_times,
                                                 m_times[id], kReentrySeconds, 3)) {
             const IndexedQso& near = m_index.Qsos()[other];
-            if (other == id || near.band != qso.band || !OneSlipApart(call, Call(other))) {
+            if (other == id || near.band != qso.band || !MayBeMiscopy(call, Call(other))) {
                 continue;
             }
             const bool confirmed = m_links.role[other] == Role::Matched ||
-                                   m_index.LogsWith(near.call) >= 2;
+                                   (!station && m_index.LogsWith(near.call) >= 2);
             if (confirmed) {
                 m_links.role[id] = Role::Busted;
                 m_links.explained[id] = {Call(other), "entered again as " + Call(other) +

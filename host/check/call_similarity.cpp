@@ -33,6 +33,10 @@ bool OneSlipApart(std::string_view a, std::string_view b) {
     return a.substr(first + 1) == b.substr(first);
 }
 
+bool MayBeMiscopy(std::string_view a, std::string_view b) {
+    return a != b && (OneSlipApart(a, b) || BaseCall(a) == BaseCall(b));
+}
+
 std::string_view BaseCall(std::string_view call) {
     std::string_view best;
     std::size_t start = 0;

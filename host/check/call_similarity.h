@@ -18,6 +18,10 @@ constexpr std::size_t kLongestCall = 20;
 // two neighbouring characters swapped ("YO3ACB" for "YO3ABC").
 bool OneSlipApart(std::string_view a, std::string_view b);
 
+// True when one call may be a miscopy of the other: one slip apart, or the same call with a
+// different portable part.
+bool MayBeMiscopy(std::string_view a, std::string_view b);
+
 // The call without its portable parts: the longest of its '/'-separated parts (the first
 // of equal ones), so "YO9ABC/P", "DL/YO9ABC" and "YO9ABC" share "YO9ABC".
 std::string_view BaseCall(std::string_view call);

@@ -12,6 +12,8 @@ namespace {
 
 struct Pair {
     std::uint32_t other;
+    std::uint32_t ownQso;     // own QSO's position in the order of entry
+    std::uint32_t theirQso;
     std::int64_t own;         // own logged time, seconds
     std::int64_t theirs;      // the other's logged time
     std::int64_t difference;  // own logged minute minus the other's
@@ -49,6 +51,7 @@ std::int64_t Vote(std::vector<std::int64_t> votes) {
 }
 
 struct Residual {
+    std::uint32_t qso;  // own QSO's position in the order of entry
     std::int64_t time;  // own logged time
     double minutes;     // what the pair says this log's offset is
 };
@@ -56,7 +59,7 @@ struct Residual {
 std::size_t Agreeing(const std::vector<Residual>& residuals, const ClockModel& model) {
     std::size_t count = 0;
     for (const Residual& r : residuals) {
-        count += std::fabs(r.minutes - model.OffsetAt(r.time) / 60.0) <= kTolerance ? 1 : 0;
+        count += std::fabs(r.minutes - model.OffsetAt(r.qso, r.time) / 60.0) <= kTolerance ? 1 : 0;
     }
     return count;
 }
@@ -84,8 +87,8 @@ ClockModel Jump(const std::vector<Residual>& residuals) {
     for (std::size_t split = kMinimumPairs; split + kMinimumPairs <= n; split += step) {
         const ClockModel before = Constant(residuals, 0, split);
         const ClockModel after = Constant(residuals, split, n);
-        const double a = before.OffsetAt(0);
-        const double b = after.OffsetAt(0);
+        const double a = before.OffsetAt(0, 0);
+        const double b = after.OffsetAt(0, 0);
         if (std::fabs(a - b) < kSmallestOffsetMinutes * 60.0) {
             continue;
         }
@@ -93,7 +96,8 @@ ClockModel Jump(const std::vector<Residual>& residuals) {
         ClockSegment first;
         first.offsetSeconds = a;
         ClockSegment second;
-        second.fromSeconds = (residuals[split - 1].time + residuals[split].time) / 2;
+        second.fromQso = residuals[split].qso;
+        second.fromSeconds = residuals[split].time;
         second.offsetSeconds = b;
         model.segments = {first, second};
         const std::size_t agree = Agreeing(residuals, model);
@@ -137,11 +141,37 @@ ClockModel Drift(const std::vector<Residual>& residuals) {
     return model;
 }
 
+// Between the last shared QSO before a jump and the first after it, the jump is put where
+// the logged time steps most in its direction: back for a clock set back, forward for one set
+// ahead. `times` are the log's logged times in the order of entry.
+void PlaceJump(const std::vector<std::int64_t>& times, const std::vector<Residual>& residuals,
+               ClockModel* model) {
+    ClockSegment& second = model->segments[1];
+    std::uint32_t last = 0;
+    for (const Residual& r : residuals) {
+        if (r.qso < second.fromQso) {
+            last = std::max(last, r.qso);
+        }
+    }
+    const double direction = second.offsetSeconds - model->segments[0].offsetSeconds;
+    double bestStep = 0.0;
+    for (std::uint32_t k = last + 1; k <= second.fromQso && k < times.size(); ++k) {
+        const double step = static_cast<double>(times[k] - times[k - 1]) * direction;
+        if (k == last + 1 || step > bestStep) {
+            bestStep = step;
+            second.fromQso = k;
+        }
+    }
+    if (second.fromQso < times.size()) {
+        second.fromSeconds = times[second.fromQso];
+    }
+}
+
 // The model most of the residuals agree with; a jump or drift must explain clearly more
 // than the constant and move the clock by a couple of minutes at least.
-ClockModel Fit(std::vector<Residual> residuals) {
+ClockModel Fit(std::vector<Residual> residuals, const std::vector<std::int64_t>& times) {
     std::sort(residuals.begin(), residuals.end(),
-              [](const Residual& a, const Residual& b) { return a.time < b.time; });
+              [](const Residual& a, const Residual& b) { return a.qso < b.qso; });
     ClockModel best = Constant(residuals, 0, residuals.size());
     std::size_t bestAgree = Agreeing(residuals, best);
     const std::size_t n = residuals.size();
@@ -152,14 +182,17 @@ ClockModel Fit(std::vector<Residual> residuals) {
                 continue;
             }
             const std::size_t agree = Agreeing(residuals, candidate);
-            const double first = candidate.OffsetAt(residuals.front().time);
-            const double last = candidate.OffsetAt(residuals.back().time);
+            const double first = candidate.OffsetAt(residuals.front().qso, residuals.front().time);
+            const double last = candidate.OffsetAt(residuals.back().qso, residuals.back().time);
             if (agree >= bestAgree + margin &&
                 std::fabs(first - last) >= kSmallestOffsetMinutes * 60.0) {
                 best = candidate;
                 bestAgree = agree;
             }
         }
+    }
+    if (best.segments.size() == 2) {
+        PlaceJump(times, residuals, &best);
     }
     best.support = bestAgree;
     best.pairs = n;
@@ -175,10 +208,10 @@ std::string SignedMinutes(double seconds) {
 
 }  // namespace
 
-double ClockModel::OffsetAt(std::int64_t loggedSeconds) const {
+double ClockModel::OffsetAt(std::uint32_t qso, std::int64_t loggedSeconds) const {
     const ClockSegment* current = nullptr;
     for (const ClockSegment& segment : segments) {
-        if (current == nullptr || loggedSeconds >= segment.fromSeconds) {
+        if (current == nullptr || qso >= segment.fromQso) {
             current = &segment;
         }
     }
@@ -198,8 +231,8 @@ std::string ClockModel::Describe() const {
     if (segments.empty()) {
         text = "right";
     } else if (segments.front().slope != 0.0 && pairs > 0) {
-        text = "drifting from " + SignedMinutes(OffsetAt(firstSeconds)) + " at " +
-               FormatUtcClock(firstSeconds) + " to " + SignedMinutes(OffsetAt(lastSeconds)) +
+        text = "drifting from " + SignedMinutes(OffsetAt(0, firstSeconds)) + " at " +
+               FormatUtcClock(firstSeconds) + " to " + SignedMinutes(OffsetAt(0, lastSeconds)) +
                " at " + FormatUtcClock(lastSeconds);
     } else {
         const auto offset = [](double seconds) {
@@ -208,8 +241,8 @@ std::string ClockModel::Describe() const {
         };
         text = offset(segments.front().offsetSeconds);
         for (std::size_t i = 1; i < segments.size(); ++i) {
-            text += " until " + FormatUtcClock(segments[i].fromSeconds) + ", then " +
-                    offset(segments[i].offsetSeconds);
+            text += ", then " + offset(segments[i].offsetSeconds) + " from " +
+                    FormatUtcClock(segments[i].fromSeconds);
         }
     }
     return text + (pairs > 0 ? " (" + std::to_string(support) + " of " + std::to_string(pairs) +
@@ -237,9 +270,18 @@ std::vector<ClockModel> EstimateClocks(const ContestIndex& index) {
             const IndexedQso& theirs = qsos[back[i]];
             const std::int64_t difference = Minute(mine.seconds) - Minute(theirs.seconds);
             if (std::llabs(difference) <= kWide && ModesCanMeet(mine.families, theirs.families)) {
-                pairs[key.log].push_back({other, mine.seconds, theirs.seconds, difference});
-                pairs[other].push_back({key.log, theirs.seconds, mine.seconds, -difference});
+                pairs[key.log].push_back(
+                    {other, mine.entry, theirs.entry, mine.seconds, theirs.seconds, difference});
+                pairs[other].push_back(
+                    {key.log, theirs.entry, mine.entry, theirs.seconds, mine.seconds, -difference});
             }
+        }
+    }
+    std::vector<std::vector<std::int64_t>> entryTimes(index.LogCount());
+    for (std::uint32_t log = 0; log < index.LogCount(); ++log) {
+        entryTimes[log].resize(index.InTimeOrder(log).size());
+        for (const std::uint32_t id : index.InTimeOrder(log)) {
+            entryTimes[log][qsos[id].entry] = qsos[id].seconds;
         }
     }
     std::vector<ClockModel> clocks(index.LogCount());
@@ -256,10 +298,11 @@ std::vector<ClockModel> EstimateClocks(const ContestIndex& index) {
             residuals.clear();
             for (const Pair& pair : pairs[log]) {
                 residuals.push_back(
-                    {pair.own, static_cast<double>(pair.difference) +
-                                   clocks[pair.other].OffsetAt(pair.theirs) / 60.0});
+                    {pair.ownQso, pair.own,
+                     static_cast<double>(pair.difference) +
+                         clocks[pair.other].OffsetAt(pair.theirQso, pair.theirs) / 60.0});
             }
-            next[log] = Fit(residuals);
+            next[log] = Fit(residuals, entryTimes[log]);
             const auto same = [](const ClockModel& a, const ClockModel& b) {
                 if (a.segments.size() != b.segments.size()) {
                     return false;
@@ -267,7 +310,7 @@ std::vector<ClockModel> EstimateClocks(const ContestIndex& index) {
                 for (std::size_t i = 0; i < a.segments.size(); ++i) {
                     if (std::fabs(a.segments[i].offsetSeconds - b.segments[i].offsetSeconds) > 1 ||
                         std::fabs(a.segments[i].slope - b.segments[i].slope) > 1e-6 ||
-                        a.segments[i].fromSeconds != b.segments[i].fromSeconds) {
+                        a.segments[i].fromQso != b.segments[i].fromQso) {
                         return false;
                     }
                 }

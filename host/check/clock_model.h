@@ -10,9 +10,12 @@
 #include "host/check/contest_index.h"
 
 // Logged minus true time over one stretch of the log: `offsetSeconds` at `anchorSeconds`,
-// changing by `slope` seconds per second (zero but for a drifting clock).
+// changing by `slope` seconds per second (zero but for a drifting clock). A stretch is a run
+// of QSOs in the order they were made (IndexedQso::entry): a clock set back repeats logged
+// times, so only that order tells which side of the jump a QSO lies on.
 struct ClockSegment {
-    std::int64_t fromSeconds = INT64_MIN;  // logged time the stretch starts at
+    std::uint32_t fromQso = 0;      // the position in that order the stretch starts at
+    std::int64_t fromSeconds = 0;   // its logged time, to name it
     std::int64_t anchorSeconds = 0;
     double offsetSeconds = 0.0;
     double slope = 0.0;
@@ -25,11 +28,12 @@ struct ClockModel {
     std::int64_t firstSeconds = 0;       // the logged times those QSOs span
     std::int64_t lastSeconds = 0;
 
-    // Logged minus true time at this logged time.
-    double OffsetAt(std::int64_t loggedSeconds) const;
+    // Logged minus true time for the QSO at this position in the order of entry, logged at
+    // this time.
+    double OffsetAt(std::uint32_t qso, std::int64_t loggedSeconds) const;
     // The offset of the first stretch in whole minutes: the one figure of a summary.
     int FirstMinutes() const;
-    // "right", "+7 min", "+2 min until 18:40, then +9 min", "drifting from +0 min at 16:05
+    // "right", "+7 min", "+2 min, then +9 min from 18:40", "drifting from +0 min at 16:05
     // to +10 min at 19:55", with the support: "(27 of 29 shared QSOs agree)".
     std::string Describe() const;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/check/call_similarity.h"
+#include "host/check/exchange_match.h"
 #include "host/check/station_identity.h"
 #include "host/common/automation_date.h"
 
@@ -49,6 +50,9 @@ ContestIndex::ContestIndex(const std::vector<StationLog>& logs) {
             m_qsos.push_back(entry);
         }
     }
+    for (std::uint32_t log = 0; log < logs.size(); ++log) {
+        NumberByEntry(logs[log], m_first[log]);
+    }
     std::vector<std::int64_t> times;
     for (const IndexedQso& qso : m_qsos) {
         times.push_back(qso.seconds);
@@ -66,6 +70,22 @@ void ContestIndex::SortByTimes(const std::vector<std::int64_t>& times) {
     }
     for (auto& ids : m_inTimeOrder) {
         std::stable_sort(ids.begin(), ids.end(), byTime);
+    }
+}
+
+void ContestIndex::NumberByEntry(const StationLog& log, std::uint32_t first) {
+    std::vector<std::pair<long, std::uint32_t>> order;
+    for (std::uint32_t i = 0; i < log.qsos.size(); ++i) {
+        const std::optional<long> serial = SerialOf(log.qsos[i].exchSent);
+        order.push_back({serial ? *serial : -1, i});
+    }
+    const auto numbered = static_cast<std::size_t>(
+        std::count_if(order.begin(), order.end(), [](const auto& o) { return o.first >= 0; }));
+    if (numbered * 10 >= order.size() * 9) {
+        std::stable_sort(order.begin(), order.end());
+    }
+    for (std::uint32_t rank = 0; rank < order.size(); ++rank) {
+        m_qsos[first + order[rank].second].entry = rank;
     }
 }
 

@@ -21,6 +21,10 @@ struct IndexedQso {
     std::uint32_t band = 0;  // interned band
     ModeFamilies families = kAnyFamily;
     std::int64_t seconds = 0;  // logged time
+    // Position in the order the station made its QSOs: by sent serial when nearly every line
+    // has one (a clock set back repeats logged times, and some programs write their logs
+    // sorted by time or newest first), else the order of the file.
+    std::uint32_t entry = 0;
 };
 
 struct GroupKey {
@@ -88,6 +92,7 @@ class ContestIndex {
 
   private:
     std::uint32_t Intern(const std::string& call);
+    void NumberByEntry(const StationLog& log, std::uint32_t first);
 
     std::vector<IndexedQso> m_qsos;
     std::vector<std::uint32_t> m_first;

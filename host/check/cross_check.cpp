@@ -34,7 +34,7 @@ class Checker {
         m_clocks = EstimateClocks(m_index);
         for (const IndexedQso& qso : m_index.Qsos()) {
             m_times.push_back(qso.seconds -
-                              std::llround(m_clocks[qso.log].OffsetAt(qso.seconds)));
+                              std::llround(m_clocks[qso.log].OffsetAt(qso.entry, qso.seconds)));
         }
         m_index.SortByTimes(m_times);
         PairQsos(m_logs, m_index, m_times, m_window, &m_links);
@@ -54,7 +54,11 @@ class Checker {
         }
         for (std::uint32_t log = 0; log < m_logs.size(); ++log) {
             for (std::uint32_t i = 0; i < m_logs[log].qsos.size(); ++i) {
-                result[log].qsos[i] = Verdict(m_index.Id(log, i), consensus, evidence, &result);
+                const std::uint32_t id = m_index.Id(log, i);
+                result[log].qsos[i] = Verdict(id, consensus, evidence, &result);
+                result[log].qsos[i].correctedDays =
+                    m_logs[log].qsos[i].days -
+                    static_cast<double>(m_index.Qsos()[id].seconds - m_times[id]) / 86400.0;
             }
         }
         return result;

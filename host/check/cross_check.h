@@ -37,6 +37,8 @@ struct QsoFinding {
     // Why, beyond the partner's line: the nearest candidate of a NIL, the near calls of a
     // UNIQUE, what shows a busted call that has no partner line.
     std::string evidence;
+    // The logged time with the log's clock taken out, automation days.
+    double correctedDays = 0.0;
     // The organizer's ruling that set the status, when there is one.
     std::string ruling;
     // The other station's QSO this one was judged against, when there is one.

@@ -3,7 +3,6 @@
 #include "host/check/evidence.h"
 
 #include "host/check/time_text.h"
-#include "host/common/automation_date.h"
 
 std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
     return log.call + "'s log, line " + std::to_string(qso.recordNumber) + ": " +
@@ -12,13 +11,9 @@ std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
 }
 
 std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32_t qso) {
-    const StationLog& own = results.logs[log];
-    const LogQso& line = own.qsos[qso];
     const ClockModel& clock = results.findings[log].clock;
     const QsoFinding& finding = results.findings[log].qsos[qso];
-    const std::int64_t logged = AutomationSeconds(line.days);
-    const double corrected =
-        line.days - clock.OffsetAt(logged) / static_cast<double>(kSecondsPerDay);
+    const double corrected = finding.correctedDays;
     switch (finding.status) {
         case QsoStatus::BustedCall:
         case QsoStatus::BustedExchange: {

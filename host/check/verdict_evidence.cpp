@@ -47,7 +47,7 @@ std::string VerdictEvidence::ForNil(std::uint32_t id) const {
                 slot = candidate;
             }
         } else if (distance(candidate) <= m_window &&
-                   OneSlipApart(m_index.CallText(line.call), own) &&
+                   MayBeMiscopy(m_index.CallText(line.call), own) &&
                    nearer(candidate, near)) {
             near = candidate;
         }

@@ -145,7 +145,7 @@ TEST(Adjudication, DriftingAndJumpingClocksAreCorrectedAndReported) {
     }
     EXPECT_EQ(findings[12].clock.Describe().substr(0, 14), "drifting from ");
     EXPECT_EQ(findings[13].clock.Describe(),
-              "right until 18:00, then +7 min (12 of 12 shared QSOs agree)");
+              "right, then +7 min from 18:14 (12 of 12 shared QSOs agree)");
 }
 
 TEST(Adjudication, TheSendersOwnSlipsAndDoubleEntriesDoNotCostTheReceiver) {
