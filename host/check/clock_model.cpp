@@ -155,7 +155,8 @@ void PlaceJump(const std::vector<std::int64_t>& times, const std::vector<Residua
     }
     const double direction = second.offsetSeconds - model->segments[0].offsetSeconds;
     double bestStep = 0.0;
-    for (std::uint32_t k = last + 1; k <= second.fromQso && k < times.size(); ++k) {
+    const std::uint32_t first = second.fromQso;
+    for (std::uint32_t k = last + 1; k <= first && k < times.size(); ++k) {
         const double step = static_cast<double>(times[k] - times[k - 1]) * direction;
         if (k == last + 1 || step > bestStep) {
             bestStep = step;

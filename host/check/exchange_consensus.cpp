@@ -3,7 +3,6 @@
 #include "host/check/exchange_consensus.h"
 
 #include <algorithm>
-#include <map>
 
 #include "host/check/exchange_match.h"
 
@@ -115,33 +114,48 @@ std::optional<std::string> ExchangeConsensus::RestSlip(std::uint32_t sentId,
     const std::int64_t time = m_times[sentId];
     const auto split = std::lower_bound(copies.begin(), copies.end(), time,
                                         [](const Copy& c, std::int64_t t) { return c.time < t; });
-    std::map<std::string, std::size_t> votes;
-    std::size_t counted = 0;
-    std::size_t taken = 0;
-    for (auto it = split; it != copies.end() && taken < kConsensusSide; ++it) {
-        if (it->receiver != receiverId) {
-            ++votes[it->rest];
-            ++counted;
-            ++taken;
-        }
-    }
-    taken = 0;
-    for (auto it = split; it != copies.begin() && taken < kConsensusSide;) {
-        --it;
-        if (it->receiver != receiverId) {
-            ++votes[it->rest];
-            ++counted;
-            ++taken;
-        }
-    }
     const std::string got = SplitExchange(received).rest;
-    const auto found = votes.find(got);
-    if (got.empty() || found == votes.end() || found->second < kConsensusLeast ||
-        found->second * 2 <= counted) {
+    // The copies on each side, nearest first; a change of exchange shows whole on the side
+    // of it the receiver lies on.
+    std::size_t agreeing = 0;
+    std::size_t counted = 0;
+    bool wholeSide = false;
+    const auto side = [&](auto from, auto to, auto step) {
+        std::size_t taken = 0;
+        std::size_t alike = 0;
+        for (auto it = from; it != to && taken < kConsensusSide; it = step(it)) {
+            const Copy& copy = step.Deref(it);
+            if (copy.receiver == receiverId) {
+                continue;
+            }
+            ++taken;
+            alike += copy.rest == got ? 1 : 0;
+        }
+        agreeing += alike;
+        counted += taken;
+        wholeSide = wholeSide || (taken == kConsensusSide && alike == taken);
+    };
+    struct Forward {
+        std::vector<Copy>::const_iterator operator()(std::vector<Copy>::const_iterator it) const {
+            return it + 1;
+        }
+        const Copy& Deref(std::vector<Copy>::const_iterator it) const { return *it; }
+    };
+    struct Backward {
+        std::vector<Copy>::const_iterator operator()(std::vector<Copy>::const_iterator it) const {
+            return it - 1;
+        }
+        const Copy& Deref(std::vector<Copy>::const_iterator it) const { return *(it - 1); }
+    };
+    side(split, copies.end(), Forward());
+    side(split, copies.begin(), Backward());
+    const bool majority = agreeing >= kConsensusLeast && agreeing * 2 > counted;
+    if (got.empty() || !(majority || wholeSide)) {
         return std::nullopt;
     }
+    const std::size_t shown = wholeSide && !majority ? kConsensusSide : agreeing;
     const LogQso& line = m_logs[sender.log].qsos[sender.qso];
     return "the sender's log gives " + SplitExchange(line.exchSent).rest + ", but " +
-           std::to_string(found->second) + " of its " + std::to_string(counted) +
+           std::to_string(shown) + " of its " + std::to_string(counted) +
            " partners around that time received " + got;
 }
