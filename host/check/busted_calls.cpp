@@ -2,6 +2,7 @@
 #include "host/check/busted_calls.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <memory>
 
@@ -29,7 +30,8 @@ bool IsThatExchange(const std::string& call, const std::string& sent) {
             packed += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
         }
     }
-    return call == packed || call == parts.serial + parts.rest || call == parts.rest + parts.serial ||
+    return call == packed || call == parts.serial + parts.rest ||
+           call == parts.rest + parts.serial ||
            (Contains(call, parts.serial) && Contains(call, parts.rest) &&
             call.size() <= parts.serial.size() + parts.rest.size() + 3);
 }
@@ -53,18 +55,16 @@ class Explainer {
     }
 
     void Run() {
-        const std::vector<IndexedQso>& qsos = m_index.Qsos();
-        for (std::uint32_t id = 0; id < qsos.size(); ++id) {
-            if (m_links.role[id] != Role::None) {
-                continue;
+        const std::size_t count = m_index.Qsos().size();
+        // A partner line, readable or not, explains a line before a call is taken for busted.
+        for (std::uint32_t id = 0; id < count; ++id) {
+            if (m_links.role[id] == Role::None && !UnreadablePartner(id)) {
+                ExchangeAsCall(id);
             }
-            const bool explained = UnreadablePartner(id) || ExchangeAsCall(id);
-            (void)explained;
         }
-        for (std::uint32_t id = 0; id < qsos.size(); ++id) {
-            if (m_links.role[id] == Role::None) {
-                const bool explained = Reentered(id) || WellKnownBusted(id);
-                (void)explained;
+        for (std::uint32_t id = 0; id < count; ++id) {
+            if (m_links.role[id] == Role::None && !Reentered(id)) {
+                WellKnownBusted(id);
             }
         }
     }
@@ -115,12 +115,11 @@ class Explainer {
             return false;
         }
         const std::string& call = Call(id);
-        for (const std::uint32_t other : Around(m_index.WorkedBy(m_index.OwnBase(qso.log)),
-                                                m_times, m_times[id], m_window, kNeighbours)) {
+        for (const std::uint32_t other : Around(m_index.WorkedBy(m_index.OwnBase(qso.log)), m_times,
+                                                m_times[id], m_window, kNeighbours)) {
             const IndexedQso& theirs = m_index.Qsos()[other];
             if (theirs.log == qso.log || theirs.band != qso.band ||
-                m_links.role[other] != Role::None ||
-                !ModesCanMeet(qso.families, theirs.families) ||
+                m_links.role[other] != Role::None || !ModesCanMeet(qso.families, theirs.families) ||
                 !IsThatExchange(call, QsoOf(other).exchSent)) {
                 continue;
             }
@@ -144,8 +143,8 @@ class Explainer {
             return false;
         }
         const std::string& call = Call(id);
-        for (const std::uint32_t other : Around(m_index.InTimeOrder(qso.log), m_times,
-                                                m_times[id], kReentrySeconds, 3)) {
+        for (const std::uint32_t other :
+             Around(m_index.InTimeOrder(qso.log), m_times, m_times[id], kReentrySeconds, 3)) {
             const IndexedQso& near = m_index.Qsos()[other];
             if (other == id || near.band != qso.band || !MayBeMiscopy(call, Call(other))) {
                 continue;
@@ -154,9 +153,9 @@ class Explainer {
                                    (!station && m_index.LogsWith(near.call) >= 2);
             if (confirmed) {
                 m_links.role[id] = Role::Busted;
-                m_links.explained[id] = {Call(other), "entered again as " + Call(other) +
-                                                          " on line " +
-                                                          std::to_string(QsoOf(other).recordNumber)};
+                m_links.explained[id] = {Call(other),
+                                         "entered again as " + Call(other) + " on line " +
+                                             std::to_string(QsoOf(other).recordNumber)};
                 return true;
             }
         }
@@ -186,42 +185,50 @@ class Explainer {
         }
         m_links.role[id] = Role::Busted;
         m_links.explained[id] = {m_wellKnown[best], std::to_string(bestLogs) + " logs hold " +
-                                                         m_wellKnown[best] +
-                                                         ", received with this exchange"};
+                                                        m_wellKnown[best] +
+                                                        ", received with this exchange"};
         return true;
     }
 
     // Whether what this line received fits what the other logs received from `call`: the
-    // same rest, and a serial between those copied before and after.
+    // rest most of them received, and a serial in its sequence: of the three copies nearest
+    // in time on each side, at most one (a miscopy, a wrong clock) says otherwise.
     bool SentLikeThat(const std::string& call, std::uint32_t id) const {
         const ExchangeParts got = SplitExchange(QsoOf(id).exchRcvd);
         const std::optional<long> serial = SerialOf(QsoOf(id).exchRcvd);
         const std::uint32_t callId = m_index.FindCall(call);
         std::map<std::string, int> rests;
-        std::optional<long> before;
-        std::optional<long> after;
+        std::vector<std::pair<std::int64_t, long>> serials;
         for (const std::uint32_t other : m_index.WorkedBy(m_index.BaseOf(callId))) {
             if (m_index.Qsos()[other].call != callId) {
                 continue;
             }
             const LogQso& copy = QsoOf(other);
             ++rests[SplitExchange(copy.exchRcvd).rest];
-            const std::optional<long> n = SerialOf(copy.exchRcvd);
-            if (n && m_times[other] <= m_times[id]) {
-                before = n;
-            } else if (n && !after) {
-                after = n;
+            if (const std::optional<long> n = SerialOf(copy.exchRcvd)) {
+                serials.push_back({m_times[other], *n});
             }
         }
-        const auto common = std::max_element(
-            rests.begin(), rests.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+        const auto common =
+            std::max_element(rests.begin(), rests.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
         if (common != rests.end() && common->first != got.rest) {
             return false;
         }
-        if (serial && before && *serial + 2 < *before) {
-            return false;
+        if (!serial) {
+            return true;
         }
-        return !(serial && after && *serial > *after + 2);
+        const auto split = std::lower_bound(serials.begin(), serials.end(),
+                                            std::pair<std::int64_t, long>{m_times[id], LONG_MIN});
+        int against = 0;
+        for (auto it = split; it != serials.end() && it - split < 3; ++it) {
+            against += it->second + 2 < *serial ? 1 : 0;
+        }
+        for (auto it = split; it != serials.begin() && split - it < 3;) {
+            --it;
+            against += it->second > *serial + 2 ? 1 : 0;
+        }
+        return against <= 1;
     }
 
     const std::vector<StationLog>& m_logs;

@@ -12,7 +12,7 @@ namespace {
 
 struct Pair {
     std::uint32_t other;
-    std::uint32_t ownQso;     // own QSO's position in the order of entry
+    std::uint32_t ownQso;  // own QSO's position in the order of entry
     std::uint32_t theirQso;
     std::int64_t own;         // own logged time, seconds
     std::int64_t theirs;      // the other's logged time
@@ -224,7 +224,8 @@ double ClockModel::OffsetAt(std::uint32_t qso, std::int64_t loggedSeconds) const
 }
 
 int ClockModel::FirstMinutes() const {
-    return segments.empty() ? 0 : static_cast<int>(std::llround(segments.front().offsetSeconds / 60.0));
+    return segments.empty() ? 0
+                            : static_cast<int>(std::llround(segments.front().offsetSeconds / 60.0));
 }
 
 std::string ClockModel::Describe() const {

@@ -14,8 +14,8 @@
 // of QSOs in the order they were made (IndexedQso::entry): a clock set back repeats logged
 // times, so only that order tells which side of the jump a QSO lies on.
 struct ClockSegment {
-    std::uint32_t fromQso = 0;      // the position in that order the stretch starts at
-    std::int64_t fromSeconds = 0;   // its logged time, to name it
+    std::uint32_t fromQso = 0;     // the position in that order the stretch starts at
+    std::int64_t fromSeconds = 0;  // its logged time, to name it
     std::int64_t anchorSeconds = 0;
     double offsetSeconds = 0.0;
     double slope = 0.0;

@@ -97,7 +97,8 @@ class Checker {
                 return;
             }
         }
-        if (const std::optional<std::string> slip = consensus.SenderSlip(partner, own.exchRcvd, id)) {
+        if (const std::optional<std::string> slip =
+                consensus.SenderSlip(partner, own.exchRcvd, id)) {
             finding->status = QsoStatus::Ok;
             finding->detail = *slip;
             const IndexedQso& sender = m_index.Qsos()[partner];

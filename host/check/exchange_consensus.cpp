@@ -14,9 +14,8 @@ constexpr std::size_t kConsensusLeast = 3;
 
 }  // namespace
 
-ExchangeConsensus::ExchangeConsensus(const std::vector<StationLog>& logs,
-                                     const ContestIndex& index, const CorrectedTimes& times,
-                                     const QsoLinks& links)
+ExchangeConsensus::ExchangeConsensus(const std::vector<StationLog>& logs, const ContestIndex& index,
+                                     const CorrectedTimes& times, const QsoLinks& links)
     : m_logs(logs), m_index(index), m_times(times) {
     const std::vector<IndexedQso>& qsos = index.Qsos();
     m_position.resize(qsos.size());
@@ -36,8 +35,7 @@ ExchangeConsensus::ExchangeConsensus(const std::vector<StationLog>& logs,
         }
         const IndexedQso& receiver = qsos[id];
         const std::string& received = logs[receiver.log].qsos[receiver.qso].exchRcvd;
-        m_copies[qsos[partner].log].push_back(
-            {times[partner], SplitExchange(received).rest, id});
+        m_copies[qsos[partner].log].push_back({times[partner], SplitExchange(received).rest, id});
     }
     for (std::vector<Copy>& copies : m_copies) {
         std::sort(copies.begin(), copies.end(),

@@ -17,7 +17,9 @@ std::string Packed(std::string_view text) {
     return packed;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 ExchangeParts SplitPacked(const std::string& packed) {
     ExchangeParts parts;
@@ -44,7 +46,9 @@ bool Plain(const ExchangeParts& got, const ExchangeParts& given) {
 
 }  // namespace
 
-ExchangeParts SplitExchange(std::string_view text) { return SplitPacked(Packed(text)); }
+ExchangeParts SplitExchange(std::string_view text) {
+    return SplitPacked(Packed(text));
+}
 
 ExchangeComparison CompareExchange(std::string_view received, std::string_view sent) {
     const std::string got = Packed(received);
@@ -78,7 +82,8 @@ ExchangeComparison CompareExchange(std::string_view received, std::string_view s
     // Cut short by the receiving program: the whole serial and the start of the rest.
     const ExchangeParts parts = SplitPacked(got);
     if (given.hasSerial && parts.serial == given.serial && !parts.rest.empty() &&
-        parts.rest.size() < given.rest.size() && given.rest.compare(0, parts.rest.size(), parts.rest) == 0) {
+        parts.rest.size() < given.rest.size() &&
+        given.rest.compare(0, parts.rest.size(), parts.rest) == 0) {
         result.matches = true;
         result.lenientRule = "copy cut short";
     }

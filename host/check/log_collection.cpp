@@ -170,9 +170,9 @@ CollectedLogs CollectLogs(const std::vector<std::string>& inputs, bool callFromN
         const StationLog& kept = replace ? log : it->second;
         const StationLog& dropped = replace ? it->second : log;
         result.errors.push_back(log.call + ": two logs, " + dropped.file + " (" +
-                               std::to_string(dropped.qsos.size()) + " QSOs) and " + kept.file +
-                               " (" + std::to_string(kept.qsos.size()) + " QSOs); " + kept.file +
-                               " is checked (" + reason + "), " + dropped.file + " left out");
+                                std::to_string(dropped.qsos.size()) + " QSOs) and " + kept.file +
+                                " (" + std::to_string(kept.qsos.size()) + " QSOs); " + kept.file +
+                                " is checked (" + reason + "), " + dropped.file + " left out");
         if (replace) {
             it->second = std::move(log);
         }

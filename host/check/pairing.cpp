@@ -91,7 +91,8 @@ class Pairer {
         }
         std::sort(candidates.begin(), candidates.end());
         for (const Candidate& candidate : candidates) {
-            if (m_links.role[candidate.a] == Role::None && m_links.role[candidate.b] == Role::None) {
+            if (m_links.role[candidate.a] == Role::None &&
+                m_links.role[candidate.b] == Role::None) {
                 Link(candidate.a, candidate.b);
                 Link(candidate.b, candidate.a);
             }
@@ -135,9 +136,9 @@ class Pairer {
             }
             const IndexedQso& qso = qsos[id];
             std::uint32_t first = kNoQso;
-            for (const std::uint32_t twin : Around(m_index.Group(qso.log, qso.base, qso.band),
-                                                   m_times, m_times[id], 2 * m_window,
-                                                   kNeighbours)) {
+            for (const std::uint32_t twin :
+                 Around(m_index.Group(qso.log, qso.base, qso.band), m_times, m_times[id],
+                        2 * m_window, kNeighbours)) {
                 const std::uint32_t partner = m_links.partner[twin];
                 if (twin != id && partner != kNoQso && m_links.role[twin] != Role::Repeated &&
                     qsos[twin].call == qso.call &&

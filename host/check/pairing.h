@@ -12,12 +12,12 @@
 
 // How a QSO was explained.
 enum class Role : std::uint8_t {
-    None,       // nothing yet
-    Matched,    // the worked station logged the same QSO and this side has its call right
-    Miscopied,  // the worked station logged it, but this side logged its call wrong
-    Repeated,   // the same QSO as an earlier line of the same log
-    Busted,     // no partner line, but the call is a known call miscopied (rightCall says)
-    Unreadable, // the partner's line could not be read but names this station
+    None,        // nothing yet
+    Matched,     // the worked station logged the same QSO and this side has its call right
+    Miscopied,   // the worked station logged it, but this side logged its call wrong
+    Repeated,    // the same QSO as an earlier line of the same log
+    Busted,      // no partner line, but the call is a known call miscopied (rightCall says)
+    Unreadable,  // the partner's line could not be read but names this station
 };
 
 constexpr std::uint32_t kNoQso = UINT32_MAX;

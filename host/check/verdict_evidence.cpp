@@ -11,7 +11,8 @@ VerdictEvidence::VerdictEvidence(const std::vector<StationLog>& logs, const Cont
                                  std::int64_t window)
     : m_logs(logs), m_index(index), m_times(times), m_links(links), m_window(window) {
     for (std::uint32_t call = 0; call < index.CallCount(); ++call) {
-        if (index.LogsWith(call) >= 2 || index.LogOfBase(index.BaseOf(call)) != ContestIndex::kNoLog) {
+        if (index.LogsWith(call) >= 2 ||
+            index.LogOfBase(index.BaseOf(call)) != ContestIndex::kNoLog) {
             m_knownCalls.push_back(index.CallText(call));
         }
     }
@@ -47,8 +48,7 @@ std::string VerdictEvidence::ForNil(std::uint32_t id) const {
                 slot = candidate;
             }
         } else if (distance(candidate) <= m_window &&
-                   MayBeMiscopy(m_index.CallText(line.call), own) &&
-                   nearer(candidate, near)) {
+                   MayBeMiscopy(m_index.CallText(line.call), own) && nearer(candidate, near)) {
             near = candidate;
         }
     }
@@ -112,9 +112,9 @@ std::string VerdictEvidence::ForUnique(std::uint32_t id) const {
     for (const std::uint32_t i : m_near->Near(call)) {
         const std::uint32_t near = m_index.FindCall(m_knownCalls[i]);
         const bool participant = m_index.LogOfBase(m_index.BaseOf(near)) != ContestIndex::kNoLog;
-        found.push_back({m_index.LogsWith(near),
-                         m_knownCalls[i] + " (" + (participant ? "sent a log, " : "") +
-                             std::to_string(m_index.LogsWith(near)) + " logs)"});
+        found.push_back(
+            {m_index.LogsWith(near), m_knownCalls[i] + " (" + (participant ? "sent a log, " : "") +
+                                         std::to_string(m_index.LogsWith(near)) + " logs)"});
     }
     if (found.empty()) {
         return "no near call in any log";

@@ -20,8 +20,8 @@ namespace fs = std::filesystem;
 const double kDay = ToAutomationDate(CivilTime{2026, 12, 6, 0, 0, 0});
 
 double At(const std::string& time) {
-    return kDay + (std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(3, 2)) * 60) /
-                      86400.0;
+    return kDay +
+           (std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(3, 2)) * 60) / 86400.0;
 }
 
 struct Line {
@@ -92,7 +92,8 @@ TEST(Adjudication, TranspositionsSwapsAndPortableChangesCostOnlyTheStationThatEr
                        {"19:00", "YO9ABC", "005", "003BV"}}),
         Log("OK1BBB", {{"16:20", "YO3ACB", "001", "002AB"}}),
         Log("YO3ABC", {{"16:10", "DL1AAA", "001AB", "001"}, {"16:20", "OK1BBB", "002AB", "001"}}),
-        Log("YO2AA", {{"16:30", "YO9ABC/P", "001CJ", "001BV"}, {"17:00", "DL1AAA", "002CJ", "002"}}),
+        Log("YO2AA",
+            {{"16:30", "YO9ABC/P", "001CJ", "001BV"}, {"17:00", "DL1AAA", "002CJ", "002"}}),
         // Logged the portable station without the "/P" it sent then.
         Log("YO2AB", {{"16:40", "YO9ABC", "001TM", "004BV"}, {"17:02", "DL1AAA", "002TM", "003"}}),
         // Signed /P until 18:40, then without: its lines say which.
@@ -123,7 +124,8 @@ TEST(Adjudication, DriftingAndJumpingClocksAreCorrectedAndReported) {
     std::vector<Line> drift;
     std::vector<Line> jump;
     for (int p = 0; p < 12; ++p) {
-        const std::string call = "DL" + std::to_string(p % 9 + 1) + "A" + std::string(1, static_cast<char>('A' + p));
+        const std::string call =
+            "DL" + std::to_string(p % 9 + 1) + "A" + std::string(1, static_cast<char>('A' + p));
         const int minute = 16 * 60 + 5 + p * 20;
         const auto hhmm = [](int m) {
             const std::string hours = std::to_string(m / 60);
@@ -171,8 +173,8 @@ TEST(Adjudication, TheSendersOwnSlipsAndDoubleEntriesDoNotCostTheReceiver) {
     };
     const auto findings = CrossCheck(logs, Period());
     for (std::size_t log = 1; log < logs.size(); ++log) {
-        EXPECT_EQ(Statuses(findings[log])[0], "OK") << logs[log].call << " "
-                                                     << findings[log].qsos[0].detail;
+        EXPECT_EQ(Statuses(findings[log])[0], "OK")
+            << logs[log].call << " " << findings[log].qsos[0].detail;
     }
     EXPECT_EQ(findings[5].qsos[0].detail, "letter O read as zero");
     EXPECT_EQ(findings[6].qsos[0].detail, "copy cut short");
@@ -219,14 +221,14 @@ TEST(Adjudication, NilEvidenceNamesTheNearestCandidateAHoleOrTheOtherBand) {
     const auto findings = CrossCheck(logs, Period());
     // 19:01 is 5 minutes before 19:06: within the window, so the QSO is simply OK.
     EXPECT_EQ(Statuses(findings[0]), (Texts{"OK", "NIL", "NIL"}));
-    EXPECT_EQ(findings[0].qsos[1].evidence,
-              "YO7ARZ's log has YO6PSB at 17:05 (line 2), on 80m");
+    EXPECT_EQ(findings[0].qsos[1].evidence, "YO7ARZ's log has YO6PSB at 17:05 (line 2), on 80m");
     EXPECT_EQ(findings[0].qsos[2].evidence,
               "YO7ARZ's log has no QSO from 17:55 to 18:15: a hole in that log");
 }
 
 TEST(Adjudication, LogsAsSubmittedHeaderTypoResubmissionByteOrderMarkAndAnUnreadableLine) {
-    const fs::path folder = fs::temp_directory_path() / ("adjudication-" + std::to_string(std::random_device()()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("adjudication-" + std::to_string(std::random_device()()));
     fs::create_directories(folder);
     const auto write = [&](const std::string& name, const std::string& text) {
         std::ofstream(folder / name, std::ios::binary) << text;
