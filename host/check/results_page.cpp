@@ -1,6 +1,8 @@
 // The results page. Every text from a log goes through EscapeHtml.
 #include "host/check/results_page.h"
 
+#include <map>
+
 #include "host/check/evidence.h"
 #include "host/common/text_util.h"
 #include "host/check/station_report.h"
@@ -111,10 +113,10 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
     const StationFindings& findings = results.findings[station.log];
     std::string html =
         "<section id=\"" + Anchor(station) + "\"><h3>" + EscapeHtml(log.call) + "</h3><p>" +
-        EscapeHtml(log.file) + "; clock " + DescribeClockOffset(findings.clockOffsetMinutes) +
-        "; claimed " + std::to_string(station.claimedScore) + ", final <b>" +
-        std::to_string(station.finalScore) + "</b>; <a href=\"" + EscapeHtml(station.reportName) +
-        "\">" + EscapeHtml(station.reportName) + "</a></p>";
+        EscapeHtml(log.file) + "; clock " + EscapeHtml(findings.clock.Describe()) + "; claimed " +
+        std::to_string(station.claimedScore) + ", final <b>" + std::to_string(station.finalScore) +
+        "</b>; <a href=\"" + EscapeHtml(station.reportName) + "\">" +
+        EscapeHtml(station.reportName) + "</a></p>";
     if (!station.scoringError.empty()) {
         html += "<p>Not scored: " + EscapeHtml(station.scoringError) + "</p>";
     }
@@ -130,6 +132,14 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
                 Cell(StatusName(finding.status), true) + Cell(EscapeHtml(finding.detail), true) +
                 Cell(EscapeHtml(Evidence(results, station.log, i)), true) + "</tr>";
     }
+    for (const UnreadableLine& line : log.unreadable) {
+        rows += "<tr>" + Cell(std::to_string(line.line)) + Cell("", true) + Cell("", true) +
+                Cell(StatusName(QsoStatus::Unreadable), true) +
+                Cell(EscapeHtml(line.reason), true) + Cell("", true) + "</tr>";
+    }
+    for (const std::string& slip : findings.slips) {
+        html += "<p>Sender's slip: " + EscapeHtml(slip) + "</p>";
+    }
     if (!rows.empty()) {
         html +=
             "<table><tr><th>Line</th><th class=t>Time</th><th class=t>Worked</th>"
@@ -144,6 +154,42 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
         html += "</pre>";
     }
     return html + "</section>";
+}
+
+// The holes in logs that other stations' NILs fall in, with how many, and every ruling of
+// the organizer.
+std::string HolesAndRulings(const CheckResults& results) {
+    std::map<std::string, int> holes;
+    std::string rulings;
+    for (std::uint32_t log = 0; log < results.logs.size(); ++log) {
+        const std::vector<QsoFinding>& qsos = results.findings[log].qsos;
+        for (std::uint32_t i = 0; i < qsos.size(); ++i) {
+            if (qsos[i].status == QsoStatus::Nil &&
+                qsos[i].evidence.find("a hole in that log") != std::string::npos) {
+                ++holes[qsos[i].evidence];
+            }
+            if (!qsos[i].ruling.empty()) {
+                rulings += "<li>" + EscapeHtml(results.logs[log].call) + " line " +
+                           std::to_string(results.logs[log].qsos[i].recordNumber) + ": " +
+                           StatusName(qsos[i].status) + ", " + EscapeHtml(qsos[i].detail) + "</li>";
+            }
+        }
+    }
+    std::string html;
+    if (!holes.empty()) {
+        html += "<h2>Holes in logs</h2><ul>";
+        for (const auto& [hole, count] : holes) {
+            html += "<li>" + EscapeHtml(hole) + ": " +
+                    (count == 1 ? std::string("1 NIL of another station falls")
+                                : std::to_string(count) + " NILs of other stations fall") +
+                    " in it</li>";
+        }
+        html += "</ul>";
+    }
+    if (!rulings.empty()) {
+        html += "<h2>The organizer's rulings</h2><ul>" + rulings + "</ul>";
+    }
+    return html;
 }
 
 }  // namespace
@@ -162,6 +208,7 @@ std::string BuildResultsPage(const CheckResults& results) {
         html += "</ul>";
     }
     html += ResultsTable(results);
+    html += HolesAndRulings(results);
     html += "<h2>Stations</h2>";
     for (const StationResult& station : results.stations) {
         html += StationSection(results, station);

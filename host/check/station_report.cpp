@@ -6,12 +6,12 @@
 
 namespace {
 
-std::string QsoHeading(const LogQso& qso, const QsoFinding& finding, int clockOffsetMinutes) {
+std::string QsoHeading(const LogQso& qso, const QsoFinding& finding) {
     std::string text =
         "  line " + std::to_string(qso.recordNumber) + ", " + FormatUtcMinute(qso.days);
-    if (clockOffsetMinutes != 0) {
-        text += " (" + FormatUtcMinute(CorrectedDays(qso.days, clockOffsetMinutes)).substr(11) +
-                " corrected)";
+    const std::string corrected = FormatUtcMinute(finding.correctedDays);
+    if (corrected != FormatUtcMinute(qso.days)) {
+        text += " (" + corrected.substr(11) + " corrected)";
     }
     text += " " + qso.band + " " + qso.call + ": " + StatusName(finding.status);
     if (!finding.detail.empty()) {
@@ -55,7 +55,11 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
     const StationFindings& findings = results.findings[station.log];
     std::string text = "Sarnet Contest cross-check: " + log.call + " (" + log.file + ")\n\n";
     text += "Clock: " + DescribeClockOffset(findings.clockOffsetMinutes);
-    if (findings.clockOffsetMinutes != 0) {
+    if (findings.clock.segments.size() > 1 ||
+        (!findings.clock.segments.empty() && findings.clock.segments.front().slope != 0.0)) {
+        text += " at the start; against the other logs it was " + findings.clock.Describe() +
+                "; every time of this log was corrected before matching";
+    } else if (findings.clockOffsetMinutes != 0) {
         text += " against the other logs (clock_offset_min " +
                 std::to_string(findings.clockOffsetMinutes) +
                 "); every time of this log was corrected before matching";
@@ -73,14 +77,18 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
 
     std::string removed;
     std::string kept;
+    std::string rulings;
     int removedCount = 0;
     int keptCount = 0;
     for (std::uint32_t i = 0; i < log.qsos.size(); ++i) {
         const QsoFinding& finding = findings.qsos[i];
         if (finding.status == QsoStatus::Ok) {
+            if (!finding.ruling.empty()) {
+                rulings += QsoHeading(log.qsos[i], finding);
+            }
             continue;
         }
-        std::string entry = QsoHeading(log.qsos[i], finding, findings.clockOffsetMinutes);
+        std::string entry = QsoHeading(log.qsos[i], finding);
         const std::string evidence = Evidence(results, station.log, i);
         if (!evidence.empty()) {
             entry += "    " + evidence + "\n";
@@ -97,6 +105,22 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
     text += removed.empty() ? "  none\n" : removed;
     text += "\nKept, the worked station sent no log (" + std::to_string(keptCount) + "):\n";
     text += kept.empty() ? "  none\n" : kept;
+    if (!log.unreadable.empty()) {
+        text += "\nLines that cannot be read (" + std::to_string(log.unreadable.size()) +
+                "), each UNREADABLE:\n";
+        for (const UnreadableLine& line : log.unreadable) {
+            text += "  " + line.reason + "\n";
+        }
+    }
+    if (!rulings.empty()) {
+        text += "\nKept by the organizer's ruling:\n" + rulings;
+    }
+    if (!findings.slips.empty()) {
+        text += "\nYour own slips, which your partners' logs show (their QSOs stand):\n";
+        for (const std::string& slip : findings.slips) {
+            text += "  " + slip + "\n";
+        }
+    }
     text += "\nThe plug-in's findings on the final log (" +
             std::to_string(station.pluginFindings.size()) + "):\n";
     if (station.pluginFindings.empty()) {
