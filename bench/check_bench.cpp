@@ -37,7 +37,11 @@ void CrossCheckOnly(benchmark::State& state) {
         LogReadResult read = ParseLog(file.text, file.fileName);
         TidyLog(&read.qsos, "");
         qsos += read.qsos.size();
-        logs.push_back({file.call, file.fileName, std::move(read.qsos), {}});
+        StationLog log;
+        log.call = file.call;
+        log.file = file.fileName;
+        log.qsos = std::move(read.qsos);
+        logs.push_back(std::move(log));
     }
     CheckSettings settings;
     settings.startDays = Contest().startDays;

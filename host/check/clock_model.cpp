@@ -256,13 +256,13 @@ std::vector<ClockModel> EstimateClocks(const ContestIndex& index) {
     const std::vector<IndexedQso>& qsos = index.Qsos();
     std::vector<std::vector<Pair>> pairs(index.LogCount());
     constexpr std::int64_t kWide = kWideWindowMinutes;
-    for (const auto& [key, ids] : index.Groups()) {
+    for (const QsoGroup& key : index.Groups()) {
+        const IdRange ids = index.Ids(key);
         const std::uint32_t other = index.LogOfBase(key.base);
         if (ids.size() > kMostRepeats || other == ContestIndex::kNoLog || other <= key.log) {
             continue;
         }
-        const std::vector<std::uint32_t>& back =
-            index.Group(other, index.OwnBase(key.log), key.band);
+        const IdRange back = index.Group(other, index.OwnBase(key.log), key.band);
         if (back.size() != ids.size()) {
             continue;
         }

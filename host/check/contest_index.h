@@ -1,5 +1,6 @@
 // The QSOs of all logs in flat form, with every call and band interned and the QSOs filed by
-// (log, base of the worked call, band): the lookups the cross-check makes. A call with or
+// (log, base of the worked call, band), by worked call and by log, each in time order, in flat
+// sorted arrays: the lookups the cross-check makes. A call with or
 // without a portable part files under one base, so "YO9ABC/P" and "YO9ABC" meet; whether
 // the full calls agree is the pairing's to judge.
 #pragma once
@@ -10,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/check/exchange_match.h"
 #include "host/check/station_log.h"
 
 struct IndexedQso {
@@ -27,23 +29,29 @@ struct IndexedQso {
     std::uint32_t entry = 0;
 };
 
-struct GroupKey {
+// A run of QSO ids stored in the index, in time order.
+class IdRange {
+  public:
+    IdRange() = default;
+    IdRange(const std::uint32_t* first, const std::uint32_t* last) : m_first(first), m_last(last) {}
+    const std::uint32_t* begin() const { return m_first; }
+    const std::uint32_t* end() const { return m_last; }
+    std::size_t size() const { return static_cast<std::size_t>(m_last - m_first); }
+    bool empty() const { return m_first == m_last; }
+    std::uint32_t operator[](std::size_t i) const { return m_first[i]; }
+
+  private:
+    const std::uint32_t* m_first = nullptr;
+    const std::uint32_t* m_last = nullptr;
+};
+
+// The QSOs of one log with one base call on one band.
+struct QsoGroup {
     std::uint32_t log;
     std::uint32_t base;
     std::uint32_t band;
-
-    bool operator==(const GroupKey& other) const {
-        return log == other.log && base == other.base && band == other.band;
-    }
-};
-
-struct GroupKeyHash {
-    std::size_t operator()(const GroupKey& key) const {
-        std::uint64_t h = key.log;
-        h = h * 0x9E3779B97F4A7C15ULL + key.base;
-        h = h * 0x9E3779B97F4A7C15ULL + key.band;
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
+    std::uint32_t first;  // range in the index's grouped ids
+    std::uint32_t last;
 };
 
 class ContestIndex {
@@ -53,7 +61,7 @@ class ContestIndex {
     const std::vector<IndexedQso>& Qsos() const { return m_qsos; }
     // Global position of a log's QSO in Qsos().
     std::uint32_t Id(std::uint32_t log, std::uint32_t qso) const { return m_first[log] + qso; }
-    std::uint32_t LogCount() const { return static_cast<std::uint32_t>(m_first.size()); }
+    std::uint32_t LogCount() const { return static_cast<std::uint32_t>(m_first.size() - 1); }
 
     // The interned base of a log's own call.
     std::uint32_t OwnBase(std::uint32_t log) const { return m_ownBase[log]; }
@@ -66,24 +74,31 @@ class ContestIndex {
     std::uint32_t BaseOf(std::uint32_t call) const { return m_baseOf[call]; }
 
     // Global ids of the log's QSOs with that base call on that band, in time order.
-    const std::vector<std::uint32_t>& Group(std::uint32_t log, std::uint32_t base,
-                                            std::uint32_t band) const;
-    const std::unordered_map<GroupKey, std::vector<std::uint32_t>, GroupKeyHash>& Groups() const {
-        return m_groups;
+    IdRange Group(std::uint32_t log, std::uint32_t base, std::uint32_t band) const;
+    // Every group, for passes over all of them, and its ids.
+    const std::vector<QsoGroup>& Groups() const { return m_groups; }
+    IdRange Ids(const QsoGroup& group) const {
+        return {m_grouped.data() + group.first, m_grouped.data() + group.last};
     }
     // Global ids of every log's QSOs whose worked call has this base, in time order.
-    const std::vector<std::uint32_t>& WorkedBy(std::uint32_t base) const;
-    // Global ids of a log's QSOs in time order.
-    const std::vector<std::uint32_t>& InTimeOrder(std::uint32_t log) const {
-        return m_inTimeOrder[log];
+    IdRange WorkedBy(std::uint32_t base) const {
+        return {m_byWorked.data() + m_workedStart[base],
+                m_byWorked.data() + m_workedStart[base + 1]};
     }
+    // Global ids of a log's QSOs in time order.
+    IdRange InTimeOrder(std::uint32_t log) const {
+        return {m_byTime.data() + m_first[log], m_byTime.data() + m_first[log + 1]};
+    }
+    // The exchanges of each QSO split into serial and rest, parallel to Qsos().
+    const ExchangeParts& SentParts(std::uint32_t id) const { return m_sentParts[id]; }
+    const ExchangeParts& ReceivedParts(std::uint32_t id) const { return m_receivedParts[id]; }
 
-    // How many logs hold this exact call.
-    std::uint32_t LogsWith(std::uint32_t call) const { return m_logsWith[call]; }
     // Files every list again in the order of these times (parallel to Qsos()): the logged
     // times with the clocks taken out.
     void SortByTimes(const std::vector<std::int64_t>& times);
 
+    // How many logs hold this exact call.
+    std::uint32_t LogsWith(std::uint32_t call) const { return m_logsWith[call]; }
     // Whether a log other than `log` worked this call.
     bool OtherLogHas(std::uint32_t call, std::uint32_t log) const;
 
@@ -95,7 +110,7 @@ class ContestIndex {
     void NumberByEntry(const StationLog& log, std::uint32_t first);
 
     std::vector<IndexedQso> m_qsos;
-    std::vector<std::uint32_t> m_first;
+    std::vector<std::uint32_t> m_first;  // per log, and one past the last
     std::vector<std::uint32_t> m_ownBase;
     std::unordered_map<std::string, std::uint32_t> m_callIds;
     std::vector<const std::string*> m_callTexts;
@@ -104,8 +119,14 @@ class ContestIndex {
     // Per call: how many logs hold it and the last log counted.
     std::vector<std::uint32_t> m_logsWith;
     std::vector<std::uint32_t> m_lastLogWith;
-    std::unordered_map<GroupKey, std::vector<std::uint32_t>, GroupKeyHash> m_groups;
-    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> m_workedBy;
-    std::vector<std::vector<std::uint32_t>> m_inTimeOrder;
-    std::vector<std::uint32_t> m_empty;
+    // Ids by (log, base, band, time), the groups over them, and each log's first group.
+    std::vector<std::uint32_t> m_grouped;
+    std::vector<QsoGroup> m_groups;
+    std::vector<std::uint32_t> m_logGroups;
+    // Ids by (worked base, time), with each base's start; ids by (log, time).
+    std::vector<std::uint32_t> m_byWorked;
+    std::vector<std::uint32_t> m_workedStart;
+    std::vector<std::uint32_t> m_byTime;
+    std::vector<ExchangeParts> m_sentParts;
+    std::vector<ExchangeParts> m_receivedParts;
 };

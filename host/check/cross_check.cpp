@@ -81,6 +81,10 @@ class Checker {
                        QsoFinding* finding, std::vector<StationFindings>* all) const {
         const LogQso& own = QsoOf(id);
         const LogQso& other = QsoOf(partner);
+        if (PartsMatch(m_index.ReceivedParts(id), m_index.SentParts(partner))) {
+            finding->status = QsoStatus::Ok;
+            return;
+        }
         ExchangeComparison comparison = CompareExchange(own.exchRcvd, other.exchSent);
         if (comparison.matches) {
             finding->status = QsoStatus::Ok;

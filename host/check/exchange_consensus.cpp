@@ -22,10 +22,10 @@ ExchangeConsensus::ExchangeConsensus(const std::vector<StationLog>& logs, const 
     m_serial.resize(qsos.size());
     m_copies.resize(logs.size());
     for (std::uint32_t log = 0; log < logs.size(); ++log) {
-        const std::vector<std::uint32_t>& order = index.InTimeOrder(log);
+        const IdRange order = index.InTimeOrder(log);
         for (std::uint32_t i = 0; i < order.size(); ++i) {
             m_position[order[i]] = i;
-            m_serial[order[i]] = SerialOf(logs[log].qsos[qsos[order[i]].qso].exchSent);
+            m_serial[order[i]] = SerialOf(index.SentParts(order[i]));
         }
     }
     for (std::uint32_t id = 0; id < qsos.size(); ++id) {
@@ -80,7 +80,7 @@ std::optional<std::string> ExchangeConsensus::SerialSlip(std::uint32_t sentId,
         return std::nullopt;
     }
     const IndexedQso& sender = m_index.Qsos()[sentId];
-    const std::vector<std::uint32_t>& order = m_index.InTimeOrder(sender.log);
+    const IdRange order = m_index.InTimeOrder(sender.log);
     const std::uint32_t at = m_position[sentId];
     std::optional<long> before;
     std::optional<long> after;

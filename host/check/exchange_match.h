@@ -18,6 +18,9 @@ struct ExchangeParts {
 
 ExchangeParts SplitExchange(std::string_view text);
 
+// The plain comparison of split exchanges, without the lenient rules.
+bool PartsMatch(const ExchangeParts& received, const ExchangeParts& sent);
+
 // Only what the sender logged is compared: a sent exchange without letters says nothing
 // about the county or prefix received, an empty one nothing at all.
 struct ExchangeComparison {
@@ -30,3 +33,4 @@ bool ExchangeMatches(std::string_view received, std::string_view sent);
 
 // The serial as a number; none when the exchange has none or it is absurdly long.
 std::optional<long> SerialOf(std::string_view exchange);
+std::optional<long> SerialOf(const ExchangeParts& parts);

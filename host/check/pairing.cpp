@@ -60,32 +60,22 @@ class Pairer {
     void Run() {
         std::vector<Candidate> candidates;
         const std::vector<IndexedQso>& qsos = m_index.Qsos();
-        std::vector<std::uint32_t> stations;
         for (std::uint32_t id = 0; id < qsos.size(); ++id) {
             const IndexedQso& qso = qsos[id];
-            stations.clear();
+            // A line whose own station holds it with both calls and exchanges right needs no
+            // other candidate: a miscopied call always costs more than the whole window.
             const std::uint32_t exact = m_index.LogOfBase(qso.base);
-            if (exact != ContestIndex::kNoLog) {
-                stations.push_back(exact);
+            bool perfect = false;
+            if (exact != ContestIndex::kNoLog && exact != qso.log) {
+                perfect = AddCandidates(id, exact, &candidates);
+            }
+            if (perfect) {
+                continue;
             }
             for (const std::uint32_t i : m_near->Near(m_index.CallText(qso.call))) {
-                stations.push_back(m_stationOf[i]);
-            }
-            std::sort(stations.begin(), stations.end());
-            stations.erase(std::unique(stations.begin(), stations.end()), stations.end());
-            for (const std::uint32_t station : stations) {
-                if (station == qso.log) {
-                    continue;
-                }
-                const auto& group = m_index.Group(station, m_index.OwnBase(qso.log), qso.band);
-                for (const std::uint32_t other :
-                     Around(group, m_times, m_times[id], m_window, kNeighbours)) {
-                    if (ModesCanMeet(qso.families, qsos[other].families)) {
-                        const double cost = Cost(id, other);
-                        if (cost < 3.0) {
-                            candidates.push_back({cost, std::min(id, other), std::max(id, other)});
-                        }
-                    }
+                const std::uint32_t station = m_stationOf[i];
+                if (station != exact && station != qso.log) {
+                    AddCandidates(id, station, &candidates);
                 }
             }
         }
@@ -101,6 +91,26 @@ class Pairer {
     }
 
   private:
+    // The lines of `station` that may be `id`'s partner; true when one of them is perfect
+    // (both calls and exchanges right).
+    bool AddCandidates(std::uint32_t id, std::uint32_t station, std::vector<Candidate>* out) {
+        const IndexedQso& qso = m_index.Qsos()[id];
+        bool perfect = false;
+        Around(m_index.Group(station, m_index.OwnBase(qso.log), qso.band), m_times, m_times[id],
+               m_window, kNeighbours, &m_around);
+        for (const std::uint32_t other : m_around) {
+            if (!ModesCanMeet(qso.families, m_index.Qsos()[other].families)) {
+                continue;
+            }
+            const double cost = Cost(id, other);
+            if (cost < 3.0) {
+                out->push_back({cost, std::min(id, other), std::max(id, other)});
+                perfect = perfect || cost <= kTimeCost;
+            }
+        }
+        return perfect;
+    }
+
     const LogQso& QsoOf(std::uint32_t id) const {
         const IndexedQso& qso = m_index.Qsos()[id];
         return m_logs[qso.log].qsos[qso.qso];
@@ -114,8 +124,8 @@ class Pairer {
         double cost = 0.0;
         cost += CallRight(a, b) ? 0.0 : kCallCost;
         cost += CallRight(b, a) ? 0.0 : kCallCost;
-        cost += ExchangeMatches(QsoOf(a).exchRcvd, QsoOf(b).exchSent) ? 0.0 : kExchangeCost;
-        cost += ExchangeMatches(QsoOf(b).exchRcvd, QsoOf(a).exchSent) ? 0.0 : kExchangeCost;
+        cost += PartsMatch(m_index.ReceivedParts(a), m_index.SentParts(b)) ? 0.0 : kExchangeCost;
+        cost += PartsMatch(m_index.ReceivedParts(b), m_index.SentParts(a)) ? 0.0 : kExchangeCost;
         const double gap = static_cast<double>(std::llabs(m_times[a] - m_times[b]));
         cost += kTimeCost * gap / static_cast<double>(std::max<std::int64_t>(m_window, 1));
         return cost;
@@ -162,14 +172,14 @@ class Pairer {
     std::vector<std::string> m_stationCalls;
     std::vector<std::uint32_t> m_stationOf;
     std::unique_ptr<NearCallIndex> m_near;
+    std::vector<std::uint32_t> m_around;
 };
 
 }  // namespace
 
-std::vector<std::uint32_t> Around(const std::vector<std::uint32_t>& ids,
-                                  const CorrectedTimes& times, std::int64_t time,
-                                  std::int64_t reach, std::size_t most) {
-    std::vector<std::uint32_t> found;
+void Around(IdRange ids, const CorrectedTimes& times, std::int64_t time, std::int64_t reach,
+            std::size_t most, std::vector<std::uint32_t>* found) {
+    found->clear();
     const auto split =
         std::lower_bound(ids.begin(), ids.end(), time,
                          [&](std::uint32_t member, std::int64_t t) { return times[member] < t; });
@@ -178,7 +188,7 @@ std::vector<std::uint32_t> Around(const std::vector<std::uint32_t>& ids,
         if (times[*it] - time > reach) {
             break;
         }
-        found.push_back(*it);
+        found->push_back(*it);
     }
     seen = 0;
     for (auto it = split; it != ids.begin() && seen < most; ++seen) {
@@ -186,8 +196,14 @@ std::vector<std::uint32_t> Around(const std::vector<std::uint32_t>& ids,
         if (time - times[*it] > reach) {
             break;
         }
-        found.push_back(*it);
+        found->push_back(*it);
     }
+}
+
+std::vector<std::uint32_t> Around(IdRange ids, const CorrectedTimes& times, std::int64_t time,
+                                  std::int64_t reach, std::size_t most) {
+    std::vector<std::uint32_t> found;
+    Around(ids, times, time, reach, most, &found);
     return found;
 }
 

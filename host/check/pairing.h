@@ -44,6 +44,8 @@ void PairQsos(const std::vector<StationLog>& logs, const ContestIndex& index,
 
 // The nearest-in-time members of a time-sorted id list around `time`, at most `most` on
 // each side, within `reach` seconds.
-std::vector<std::uint32_t> Around(const std::vector<std::uint32_t>& ids,
-                                  const CorrectedTimes& times, std::int64_t time,
+std::vector<std::uint32_t> Around(IdRange ids, const CorrectedTimes& times, std::int64_t time,
                                   std::int64_t reach, std::size_t most);
+// The same into a buffer the caller keeps, cleared first.
+void Around(IdRange ids, const CorrectedTimes& times, std::int64_t time, std::int64_t reach,
+            std::size_t most, std::vector<std::uint32_t>* found);
