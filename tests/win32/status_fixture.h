@@ -13,6 +13,7 @@
 #include "host/ravo/host_messages.h"
 #include "host/ravo/ravo_host.h"
 #include "test_support.h"
+#include "send_serving_calls.h"
 #include "ui/status/message_pump.h"
 #include "ui/status/portable/refresh_logic.h"
 #include "ui/status/status_thread.h"

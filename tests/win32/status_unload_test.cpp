@@ -2,11 +2,37 @@
 #include <gtest/gtest.h>
 
 #include "platform/settings.h"
+#include "platform/win32/unique_handle.h"
 #include "resources/resource.h"
 #include "plugin_fixture.h"
 #include "ui_thread.h"
 
 namespace {
+
+struct AnyCaptionSearch {
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchAnyOwnCaption(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<AnyCaptionSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t text[64] = {};
+    if (process == GetCurrentProcessId() && GetWindowTextW(window, text, 64) > 0 &&
+        wcscmp(text, search->caption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The top-level window of this process with this caption, shown or not.
+HWND AnyOwnWindow(const wchar_t* caption) {
+    AnyCaptionSearch search{caption, nullptr};
+    EnumWindows(MatchAnyOwnCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 class StatusUnload : public LoadedPluginTest {
   protected:
@@ -20,6 +46,19 @@ class StatusUnload : public LoadedPluginTest {
     HWND StartAndFind() {
         StartRun();
         return WaitForStatusWindow();
+    }
+
+    // The thread of the module's status window, for waiting on it.
+    // Looked for, shown or not, without pumping the host's messages (only its calls are
+    // served, as the module's own waits serve them).
+    static UniqueKernelHandle StatusThread() {
+        HWND window = nullptr;
+        WaitServingCalls([&] { return (window = AnyOwnWindow(L"Setup Sarnet-2026")) != nullptr; },
+                         Deadline(2000));
+        const DWORD id = window != nullptr ? GetWindowThreadProcessId(window, nullptr) : 0;
+        return UniqueKernelHandle(
+            id != 0 ? OpenThread(SYNCHRONIZE | THREAD_QUERY_LIMITED_INFORMATION, FALSE, id)
+                    : nullptr);
     }
 
     // Unloads and returns how long FreeLibrary took.
@@ -80,9 +119,22 @@ TEST_F(StatusUnload, AfterTheWindowEndedByEscUnloadReturnsAtOnce) {
     EXPECT_LT(TimedUnload(), 3000u);
 }
 
-TEST_F(StatusUnload, RightAfterTheContestStart) {
+// A normal unload ends the status thread itself, at once: not by the kill, whose exit code
+// is 1 and which comes only after the whole stop timeout.
+TEST_F(StatusUnload, RightAfterTheContestStartTheThreadEndsOfItselfAtOnce) {
+    // Of two starts exactly one opens the window, whichever the stored alternation says.
     StartRun();
-    EXPECT_LT(TimedUnload(), 15000u);
+    UniqueKernelHandle thread = StatusThread();
+    if (!thread) {
+        StartRun();
+        thread = StatusThread();
+    }
+    ASSERT_TRUE(thread);
+    EXPECT_LT(TimedUnload(), 1000u);
+    ASSERT_EQ(WaitForSingleObject(thread.get(), 2000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeThread(thread.get(), &exitCode);
+    EXPECT_EQ(exitCode, 0u);
     PumpHostMessages(300);
     EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
 }
@@ -168,6 +220,89 @@ TEST_F(HeldHostCall, RestartHandsTheNewWindowToTheThreadThatCannotLetGo) {
     EXPECT_LT(TimedUnload(), 15000u);
     EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
     EXPECT_FALSE(IsWindow(fresh));
+}
+
+// A status thread that serves no messages during the stop: a hook on it that, when the first
+// close message of the stop reaches it, waits on an event nobody sets, or loads a library (the
+// loader lock, which the unloading host holds). The stop must end it without leaving anything
+// of the module behind for the host's thread to run when it next pumps its messages.
+class StuckStatusThread : public StatusUnload {
+  protected:
+    enum class Stuck { OnAnEvent, InLoadLibrary };
+
+    void TearDown() override {
+        SetEvent(s_release.get());
+        if (m_hook != nullptr) {
+            UnhookWindowsHookEx(m_hook);
+        }
+        StatusUnload::TearDown();
+    }
+
+    void Arm(HWND window, Stuck how) {
+        s_how = how;
+        s_release.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        m_hook = SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr,
+                                   GetWindowThreadProcessId(window, nullptr));
+        ASSERT_NE(m_hook, nullptr);
+    }
+
+    // The whole unload and what follows it: the host pumps its messages and runs on.
+    void UnloadAndRunOn() {
+        const ULONGLONG held = TimedUnload();
+        // One stop timeout (5 s) and the kill, however many windows were open.
+        EXPECT_LT(held, 7500u);
+        EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
+        PumpHostMessages(500);
+        EXPECT_EQ(FindOwnWindow(L"Setup Sarnet-2026"), nullptr);
+    }
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION &&
+            (sent->message == WM_CLOSE || sent->message == kCloseGridWindowMessage)) {
+            if (s_how == Stuck::InLoadLibrary) {
+                if (const HMODULE library = LoadLibraryW(L"version.dll")) {
+                    FreeLibrary(library);
+                }
+            }
+            WaitForSingleObject(s_release.get(), INFINITE);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline Stuck s_how = Stuck::OnAnEvent;
+    static inline UniqueKernelHandle s_release;
+    HHOOK m_hook = nullptr;
+};
+
+TEST_F(StuckStatusThread, BlockedInAHookTheHostRunsOnAfterTheUnload) {
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    Arm(window, Stuck::OnAnEvent);
+    UnloadAndRunOn();
+}
+
+TEST_F(StuckStatusThread, LoadingALibraryDuringTheUnloadTheHostRunsOn) {
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    Arm(window, Stuck::InLoadLibrary);
+    UnloadAndRunOn();
+}
+
+TEST_F(StuckStatusThread, WithBothGridWindowsOpenARestartAndTheUnloadHoldOneTimeoutEach) {
+    WriteSetting("setup_view_multiplier", "1");
+    WriteSetting("setup_view_county", "1");
+    const HWND window = StartAndFind();
+    ASSERT_NE(window, nullptr);
+    // The first refresh opens both grid windows.
+    PumpHostMessages(1000);
+    Arm(window, Stuck::OnAnEvent);
+    StartRun();  // "Start" was 1: no window
+    const ULONGLONG start = GetTickCount64();
+    StartRun();  // a restart, which cannot stop the stuck thread
+    EXPECT_LT(GetTickCount64() - start, 7500u);
+    UnloadAndRunOn();
 }
 
 }  // namespace

@@ -3,25 +3,11 @@
 
 #include <objbase.h>
 
-#include <atomic>
-
 #include "platform/win32/unique_handle.h"
 
 namespace {
 
 constexpr DWORD kLookMs = 10;
-
-// Each send gets a number; the completion callback records the highest one handled. A
-// number rather than a pointer, so a callback that arrives after its wait gave up touches
-// nothing that has gone.
-std::atomic<ULONG_PTR> g_lastSendNumber{0};
-std::atomic<ULONG_PTR> g_lastHandledSend{0};
-
-VOID CALLBACK SendHandled(HWND, UINT, ULONG_PTR number, LRESULT) {
-    ULONG_PTR seen = g_lastHandledSend.load();
-    while (seen < number && !g_lastHandledSend.compare_exchange_weak(seen, number)) {
-    }
-}
 
 bool InSingleThreadedApartment() {
     APTTYPE type{};
@@ -32,8 +18,7 @@ bool InSingleThreadedApartment() {
 
 // Waits up to the given time. In a single-threaded apartment COM's own wait serves the calls
 // made on this thread's objects (they arrive as messages to COM's window) and sent messages,
-// and dispatches nothing else; elsewhere only sent messages are served. Both deliver the
-// completion callbacks of SendMessageCallback, which come as sent messages.
+// and dispatches nothing else; elsewhere only sent messages are served.
 void ServeCallsFor(DWORD milliseconds, bool apartment, HANDLE never) {
     if (apartment) {
         DWORD index = 0;
@@ -66,14 +51,4 @@ bool WaitServingCalls(const std::function<bool()>& done, const Deadline& deadlin
         }
         ServeCallsFor(remaining < kLookMs ? remaining : kLookMs, apartment, never.get());
     }
-}
-
-bool SendMessageServingCalls(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             const Deadline& deadline) {
-    const ULONG_PTR number = ++g_lastSendNumber;
-    if (!SendMessageCallbackW(window, message, wParam, lParam, SendHandled, number)) {
-        return false;
-    }
-    return WaitServingCalls([&] { return g_lastHandledSend.load() >= number || !IsWindow(window); },
-                            deadline);
 }

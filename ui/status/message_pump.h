@@ -22,7 +22,3 @@ class Deadline {
 // Waits until done() holds (true) or the deadline passes (false), serving sent messages and
 // COM's calls meanwhile. done() is looked at least every 10 ms.
 bool WaitServingCalls(const std::function<bool()>& done, const Deadline& deadline);
-// Sends the message to a window of another thread and waits, serving calls, until it has
-// been handled, the window has gone or the deadline passes. True when it was handled.
-bool SendMessageServingCalls(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             const Deadline& deadline);

@@ -13,19 +13,35 @@
 // keeps no such thread_local state. Instead the exit routine closes the windows and waits,
 // serving the host's calls, for the status thread to let go. A thread cannot finish exiting
 // while another thread holds the loader lock (thread detach takes it), so waiting for the
-// thread handle there would deadlock; the wait is for a flag that the status thread sets as
-// its last act in this module, followed by a check that the thread's instruction pointer has
-// left the module image. After that the thread only runs ExitThread, which never returns.
+// thread handle there would deadlock; the wait is for a flag that the status thread stores
+// (interlocked) as its last act in this module, right before it calls ExitThread, which never
+// returns, followed by a check that the thread's instruction pointer has left the module
+// image. Once the flag is set nothing brings the thread back into the module, so an
+// instruction pointer outside it means the thread has left for good.
+//
+// The stop closes all windows at once with SendNotifyMessage: no completion routine, timer or
+// callback of this module is registered anywhere, so whatever the status thread does, nothing
+// of this module can be called after the unload (the completion routine of an unanswered
+// SendMessageCallback would be handed to the host's thread after the kill, to run in an
+// unmapped image). It then waits for observable state: the thread letting go. The whole stop
+// has one deadline, kStopTimeoutMs, at unload and at restart alike.
+//
+// During an unload the status thread calls nothing that takes the loader lock or unloads
+// code: it leaves its COM apartment as it is (CoUninitialize unloads the apartment's
+// libraries, under the loader lock that the unloading host holds), for the thread's end to
+// release.
 // Once a stop has begun the status thread opens no grid window and skips refreshes: a new
 // window loads its template and icon from this module's resources, and resource lookups take
 // the loader lock, which the exit routine holds while it waits, so the thread would block
 // until the wait gave up. Closing and destroying windows needs no such lock.
 //
 // A thread that cannot be stopped in time (it waits in a call on the host's object that
-// nobody serves, or on the loader lock) is never left behind in an unmapped module: the exit
-// routine ends it where it waits, which takes its windows with it, so no code or window
-// procedure of this module can run after the unload. A restart does not orphan such a thread
-// either: the thread keeps its handle and opens the new window itself once the old one has
+// nobody serves, in a hook, or on the loader lock) is never left behind in an unmapped module:
+// the exit routine ends it where it waits, which takes its windows with it, so no code or
+// window procedure of this module can run after the unload. What that kill leaks is bounded:
+// the thread's COM apartment and the one reference it held on the host's object, and the few
+// kilobytes of its window objects on the heap (docs/reliability.md). A restart does not orphan such
+// a thread either: the thread keeps its handle and opens the new window itself once the old one has
 // gone.
 //
 // The thread is made with CreateThread, not std::thread, whose exit path runs library code
@@ -56,6 +72,10 @@ constexpr DWORD kEndedThreadMs = 2000;
 std::atomic<HWND> g_statusHwnd{nullptr};
 std::atomic<bool> g_stopRequested{false};
 std::atomic<bool> g_threadLetGo{true};
+// Stored by the status thread as its last act in this module, right before ExitThread.
+std::atomic<bool> g_threadLeaving{false};
+// Set for the stop that the module's exit routine runs.
+std::atomic<bool> g_moduleUnloading{false};
 // A start that found the thread unable to let go of its window in time: the thread opens the
 // new window itself once the old one has gone.
 std::atomic<bool> g_restartWanted{false};
@@ -116,6 +136,7 @@ DWORD WINAPI StatusThreadProc(LPVOID) {
             g_statusWindow = nullptr;
         }
     } while (TakeRestartOrLetGo());
+    g_threadLeaving.store(true);
     ExitThread(0);
 }
 
@@ -202,7 +223,7 @@ int StatusThreadMain() {
     if (g_statusWindow != nullptr) {
         return 1;
     }
-    const ComApartment apartment;
+    const bool apartment = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     {
         auto window = std::make_unique<Setup_Sarnet>();
         g_statusWindow = window.get();
@@ -216,6 +237,11 @@ int StatusThreadMain() {
     }
     // Before the apartment ends.
     g_hostApp.Release();
+    // Not under an unload: ending the apartment unloads its libraries, under the loader lock
+    // that the unloading host holds. The thread's end releases it.
+    if (apartment && !g_moduleUnloading) {
+        CoUninitialize();
+    }
     return 0;
 }
 
@@ -234,6 +260,7 @@ void StartStatusWindow() {
     g_statusThread.reset();
     g_stopRequested = false;
     g_threadLetGo = false;
+    g_threadLeaving = false;
     const HANDLE thread = CreateThread(nullptr, 0, StatusThreadProc, nullptr, 0, nullptr);
     if (thread == nullptr) {
         g_threadLetGo = true;
@@ -257,18 +284,15 @@ void StopStatusWindow(bool moduleUnloading) {
 namespace {
 
 // The thread could not let go in time and the module is about to be unmapped. The thread
-// waits outside this module's control (a call on the host's object that is not served, the
-// loader lock that the exit routine holds) and would run on in an unmapped image: it is ended
-// where it waits, and the system destroys its windows with it. Should it not be gone even
-// then, the module keeps itself mapped.
+// waits outside this module's control (a call on the host's object that is not served, a
+// hook, the loader lock that the exit routine holds) and would run on in an unmapped image:
+// it is ended where it waits, and the system destroys its windows with it. Its reference on
+// the host's object belonged to its apartment, which the kill took: it is forgotten once the
+// thread is gone, not released from this thread.
 void EndThreadBeforeUnload(HANDLE thread) {
     TerminateThread(thread, 1);
+    WaitForSingleObject(thread, kEndedThreadMs);
     g_hostApp.Abandon();
-    if (WaitForSingleObject(thread, kEndedThreadMs) != WAIT_OBJECT_0) {
-        HMODULE pinned = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                           reinterpret_cast<LPCWSTR>(&EndThreadBeforeUnload), &pinned);
-    }
 }
 
 // True when the thread has let go of its window (and, unloading, has left the module or been
@@ -282,29 +306,30 @@ bool StopThread(bool moduleUnloading) {
         g_restartWanted = false;
         g_stopRequested = true;
     }
-    // Each step has its own bound, so a slow step cannot starve the ones after it. A grid
-    // window is gone when its close has been handled (the status thread destroys it there),
-    // and the thread lets go once the status window has ended: the waits are for those.
+    g_moduleUnloading = moduleUnloading;
+    // One deadline for the whole stop. All windows are asked to close at once, with no
+    // completion routine: the thread letting go is what is waited for. A window still on its
+    // way up closes itself when it sees the stop (StatusWindowCreated).
+    const Deadline deadline(kStopTimeoutMs);
     if (g_statusWindow != nullptr) {
-        WaitServingCalls([] { return g_statusHwnd != nullptr || g_threadLetGo; },
-                         Deadline(kStopTimeoutMs));
+        WaitServingCalls([] { return g_statusHwnd != nullptr || g_threadLetGo; }, deadline);
         if (const HWND window = g_statusHwnd) {
             if (g_countyWindow != nullptr) {
-                SendMessageServingCalls(window, kCloseGridWindowMessage, kCloseCountyGrid, 0,
-                                        Deadline(kStopTimeoutMs));
+                SendNotifyMessageW(window, kCloseGridWindowMessage, kCloseCountyGrid, 0);
             }
             if (g_dxccWindow != nullptr) {
-                SendMessageServingCalls(window, kCloseGridWindowMessage, kCloseDxccGrid, 0,
-                                        Deadline(kStopTimeoutMs));
+                SendNotifyMessageW(window, kCloseGridWindowMessage, kCloseDxccGrid, 0);
             }
-            SendMessageServingCalls(window, WM_CLOSE, 0, 0, Deadline(kStopTimeoutMs));
+            SendNotifyMessageW(window, WM_CLOSE, 0, 0);
         }
     }
-    const Deadline deadline(kStopTimeoutMs);
     const HANDLE thread = g_statusThread.get();
     const bool letGo = WaitServingCalls([&] { return g_threadLetGo || Ended(thread); }, deadline);
     if (moduleUnloading) {
-        if (!letGo || !WaitServingCalls([&] { return HasLeftModule(thread); }, deadline)) {
+        const auto gone = [&] {
+            return Ended(thread) || (g_threadLeaving && HasLeftModule(thread));
+        };
+        if (!letGo || !WaitServingCalls(gone, deadline)) {
             EndThreadBeforeUnload(thread);
         }
     } else if (letGo) {

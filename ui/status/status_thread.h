@@ -6,9 +6,9 @@
 
 // Stops a running status window, then starts a new status thread.
 void StartStatusWindow();
-// Closes the county window, the DXCC window and the status window and returns when the status
-// thread has let go of its window. Every wait is bounded and serves the caller's sent
-// messages and COM calls only, so the status thread can finish a call on the host's
+// Closes the county window, the DXCC window and the status window, all at once and with no
+// completion routine, and returns when the status thread has let go of its window. The whole
+// stop has one deadline; every wait serves the caller's sent messages and COM calls only, so the status thread can finish a call on the host's
 // automation object meanwhile. With moduleUnloading (the module's exit routine, loader lock
 // held) it also waits until the status thread runs no more code of this module, and ends a
 // thread that does not get there in time. Otherwise such a thread keeps running and lets go
