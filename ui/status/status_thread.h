@@ -8,11 +8,11 @@
 void StartStatusWindow();
 // Closes the county window, the DXCC window and the status window, all at once and with no
 // completion routine, and returns when the status thread has let go of its window. The whole
-// stop has one deadline; every wait serves the caller's sent messages and COM calls only, so the status thread can finish a call on the host's
-// automation object meanwhile. With moduleUnloading (the module's exit routine, loader lock
-// held) it also waits until the status thread runs no more code of this module, and ends a
-// thread that does not get there in time. Otherwise such a thread keeps running and lets go
-// of its window later.
+// stop has one deadline; every wait serves the caller's sent messages and COM calls only, so the
+// status thread can finish a call on the host's automation object meanwhile. With moduleUnloading
+// (the module's exit routine, loader lock held) it also waits until the status thread runs no more
+// code of this module, and ends a thread that does not get there in time. Otherwise such a thread
+// keeps running and lets go of its window later.
 void StopStatusWindow(bool moduleUnloading = false);
 // The thread body: 1 when a status window already exists, else 0 once the window has ended.
 int StatusThreadMain();
