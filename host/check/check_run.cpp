@@ -2,10 +2,14 @@
 // run (country file, plug-in, results folder) is tried before any result is written.
 #include "host/check/check_run.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <random>
 #include <filesystem>
 #include <system_error>
 
+#include "host/check/categories.h"
 #include "host/check/csv_files.h"
 #include "host/check/log_collection.h"
 #include "host/check/overrides.h"
@@ -14,6 +18,7 @@
 #include "host/check/scratch_folder.h"
 #include "host/check/station_report.h"
 #include "host/check/station_scoring.h"
+#include "host/check/time_text.h"
 #include "host/common/atomic_file.h"
 #include "host/common/cty_database.h"
 #include "host/common/file_paths.h"
@@ -22,6 +27,21 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// "libStats.so of 2026-12-09": a file as the published pages name it, without its folder.
+std::string NameAndDate(const std::string& path) {
+    std::error_code error;
+    const auto written = fs::last_write_time(path, error);
+    std::string text = fs::path(path).filename().string();
+    if (!error) {
+        const auto sinceEpoch = std::chrono::duration_cast<std::chrono::seconds>(
+            written - fs::file_time_type::clock::now() +
+            std::chrono::system_clock::now().time_since_epoch());
+        const double days = 25569.0 + static_cast<double>(sinceEpoch.count()) / 86400.0;
+        text += " of " + FormatUtcMinute(days).substr(0, 10);
+    }
+    return text;
+}
 
 // The contest date the plug-in is given: that of the period's start, else of the first QSO.
 double ContestDate(const CheckOptions& options, const std::vector<StationLog>& logs) {
@@ -61,15 +81,27 @@ void ScoreStations(const StatsEntryPoints& plugin, const CtyDatabase& cty, const
                 kept.push_back(claimed[i]);
             }
         }
-        result.claimedQsos = claimed.size();
-        result.finalQsos = kept.size();
         const StationScores scores = scorer.Score(station.call, claimed, kept);
+        // The QSOs as the plug-in counts them (no duplicates, nothing it refused).
+        if (const auto figures = ReadSummary(scores.claimed.summary)) {
+            result.claimedFigures = figures->total;
+        }
+        if (const auto figures = ReadSummary(scores.final.summary)) {
+            result.finalFigures = figures->total;
+        }
+        result.claimedQsos = static_cast<std::size_t>(std::max(0L, result.claimedFigures.qsos));
+        result.finalQsos = static_cast<std::size_t>(std::max(0L, result.finalFigures.qsos));
+        const CtyEntity* entity = cty.Lookup(station.call);
+        result.kind = entity != nullptr && entity->primaryPrefix == "YO" ? "YO" : "DX";
+        result.category = CategoryOf(station);
+        result.checklog = IsChecklog(station);
         result.claimedScore = scores.claimed.score;
         result.finalScore = scores.final.score;
         result.pluginSummary = scores.final.summary;
         result.pluginFindings = scores.final.findings;
         result.scoringError =
             !scores.final.error.empty() ? scores.final.error : scores.claimed.error;
+        result.reason = ResultReason(station, result);
         results->stations.push_back(std::move(result));
     }
 }
@@ -87,9 +119,47 @@ bool WriteResults(const fs::path& outDir, const CheckResults& results, std::ostr
     write(outDir / "results.csv", BuildResultsCsv(results));
     for (const StationResult& station : results.stations) {
         write(outDir / station.reportName, BuildStationReport(results, station));
+        write(outDir / StationPageName(station), BuildStationPage(results, station));
     }
     write(outDir / "index.html", BuildResultsPage(results));
     return ok;
+}
+
+// A folder beside the results folder for this run's files: "<name>.new-<number>".
+fs::path StagingFolder(const fs::path& outDir, const char* what) {
+    std::random_device random;
+    return outDir.parent_path() /
+           (outDir.filename().string() + "." + what + "-" + std::to_string(random() % 1000000));
+}
+
+// The run's files take the results folder's place only once all were written: a rerun
+// leaves no file of an earlier run behind, and a failed one leaves the last good results.
+bool PublishResults(const fs::path& staging, const fs::path& outDir, std::ostream& err) {
+    std::error_code error;
+    const fs::path old = StagingFolder(outDir, "old");
+    const bool hadResults = fs::exists(outDir, error);
+    if (hadResults) {
+        fs::rename(outDir, old, error);
+        if (error) {
+            err << "sarnet-check: cannot replace " << outDir.string() << ": " << error.message()
+                << "; this run's results are in " << staging.string() << '\n';
+            return false;
+        }
+    }
+    fs::rename(staging, outDir, error);
+    if (error) {
+        err << "sarnet-check: cannot move the results into " << outDir.string() << ": "
+            << error.message() << "; they are in " << staging.string() << '\n';
+        if (hadResults) {
+            std::error_code back;
+            fs::rename(old, outDir, back);
+        }
+        return false;
+    }
+    if (hadResults) {
+        fs::remove_all(old, error);
+    }
+    return true;
 }
 
 }  // namespace
@@ -121,16 +191,26 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     if (!plugin.Load(pluginPath, &error)) {
         return fail(error);
     }
-    const fs::path outDir = AbsolutePath(options.outDir);
+    const fs::path outDir = AbsolutePath(options.outDir).lexically_normal();
     std::error_code fsError;
-    fs::create_directories(outDir, fsError);
-    if (!fs::is_directory(outDir, fsError)) {
-        return fail("cannot make the results folder " + outDir.string());
+    if (fs::exists(outDir, fsError) && !fs::is_directory(outDir, fsError)) {
+        return fail("the results folder " + outDir.string() + " is a file");
     }
-    if (!WriteFileAtomically(outDir / ".sarnet-check-probe", "", &error) ||
-        !fs::remove(outDir / ".sarnet-check-probe", fsError)) {
-        return fail("cannot write in the results folder " + outDir.string() + ": " + error);
+    // This run writes into a fresh folder beside the results folder (on the same disk, so it
+    // can take its place at once).
+    fs::create_directories(outDir.parent_path(), fsError);
+    const fs::path staging = StagingFolder(outDir, "new");
+    fs::create_directory(staging, fsError);
+    if (!fs::is_directory(staging, fsError)) {
+        return fail("cannot make a folder beside the results folder " + outDir.string());
     }
+    struct StagingCleanup {
+        fs::path folder;
+        ~StagingCleanup() {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    } cleanup{staging};
     ScratchFolder workRoot;
     if (!workRoot.Create(&error)) {
         return fail("the plug-in's work folders: " + error);
@@ -150,6 +230,9 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     results.endText = options.endText;
     results.pluginPath = pluginPath;
     results.ctyPath = AbsolutePath(options.ctyPath).string();
+    results.inputs = options.inputs;
+    results.pluginText = NameAndDate(pluginPath);
+    results.ctyText = NameAndDate(options.ctyPath);
     for (const StationLog& log : results.logs) {
         if (!log.headerCall.empty()) {
             err << "sarnet-check: " << log.file << ": " << log.notes.back() << '\n';
@@ -178,7 +261,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
             ++unscored;
         }
     }
-    if (!WriteResults(outDir, results, err)) {
+    if (!WriteResults(staging, results, err) || !PublishResults(staging, outDir, err)) {
         return kExitCannotRun;
     }
     out << "sarnet-check: " << results.logs.size() << " logs with " << TotalQsos(results)

@@ -26,7 +26,7 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string BuildFindingsCsv(const CheckResults& results) {
-    std::string csv = "log,line,time,band,worked_call,status,detail\n";
+    std::string csv = "log,line,time,band,worked_call,status,detail,file,mode\n";
     for (std::size_t log = 0; log < results.logs.size(); ++log) {
         const StationLog& station = results.logs[log];
         for (std::size_t i = 0; i < station.qsos.size(); ++i) {
@@ -34,11 +34,15 @@ std::string BuildFindingsCsv(const CheckResults& results) {
             const QsoFinding& finding = results.findings[log].qsos[i];
             csv += CsvField(station.call) + ',' + std::to_string(qso.recordNumber) + ',' +
                    FormatUtcMinute(qso.days) + ',' + CsvField(qso.band) + ',' + CsvField(qso.call) +
-                   ',' + StatusName(finding.status) + ',' + CsvField(finding.detail) + '\n';
+                   ',' + StatusName(finding.status) + ',' + CsvField(finding.detail) + ',' +
+                   CsvField(PublicFileName(results, station.file)) + ',' +
+                   CsvField(qso.loggedMode.empty() ? qso.mode : qso.loggedMode) + '\n';
         }
         for (const UnreadableLine& line : station.unreadable) {
             csv += CsvField(station.call) + ',' + std::to_string(line.line) + ",,,," +
-                   StatusName(QsoStatus::Unreadable) + ',' + CsvField(line.reason) + '\n';
+                   StatusName(QsoStatus::Unreadable) + ',' +
+                   CsvField(PublicText(results, line.reason)) + ',' +
+                   CsvField(PublicFileName(results, station.file)) + ",\n";
         }
     }
     return csv;
@@ -47,7 +51,8 @@ std::string BuildFindingsCsv(const CheckResults& results) {
 std::string BuildResultsCsv(const CheckResults& results) {
     std::string csv =
         "call,claimed_qsos,claimed_score,final_qsos,final_score,nil,busted_call,busted_exchange,"
-        "unique,no_log,out_of_period,clock_offset_min\n";
+        "unique,no_log,out_of_period,clock_offset_min,place,kind,category,category_place,"
+        "claimed_points,final_points,final_dxcc,final_counties,unreadable,clock,reason\n";
     for (const StationResult& station : results.stations) {
         const auto count = [&](QsoStatus status) {
             return std::to_string(station.counts[static_cast<std::size_t>(status)]);
@@ -58,7 +63,16 @@ std::string BuildResultsCsv(const CheckResults& results) {
                ',' + count(QsoStatus::Nil) + ',' + count(QsoStatus::BustedCall) + ',' +
                count(QsoStatus::BustedExchange) + ',' + count(QsoStatus::Unique) + ',' +
                count(QsoStatus::NoLog) + ',' + count(QsoStatus::OutOfPeriod) + ',' +
-               std::to_string(results.findings[station.log].clockOffsetMinutes) + '\n';
+               std::to_string(results.findings[station.log].clockOffsetMinutes) + ',' +
+               (station.checklog ? std::string("checklog") : station.place) + ',' + station.kind +
+               ',' + CsvField(station.category) + ',' + station.categoryPlace + ',' +
+               std::to_string(station.claimedFigures.points) + ',' +
+               std::to_string(station.finalFigures.points) + ',' +
+               std::to_string(station.finalFigures.dxcc) + ',' +
+               std::to_string(station.finalFigures.counties) + ',' +
+               std::to_string(results.logs[station.log].unreadable.size()) + ',' +
+               CsvField(results.findings[station.log].clock.Describe()) + ',' +
+               CsvField(station.reason) + '\n';
     }
     return csv;
 }

@@ -5,9 +5,13 @@
 #include "host/check/time_text.h"
 
 std::string DescribeLogLine(const StationLog& log, const LogQso& qso) {
+    const auto shown = [](const std::string& exchange) {
+        return exchange.empty() ? std::string("nothing") : exchange;
+    };
     return log.call + "'s log, line " + std::to_string(qso.recordNumber) + ": " +
-           FormatUtcMinute(qso.days) + " " + qso.band + " " + qso.mode + " worked " + qso.call +
-           ", sent " + qso.exchSent + ", received " + qso.exchRcvd;
+           FormatUtcMinute(qso.days) + " " + qso.band + " " +
+           (qso.loggedMode.empty() ? qso.mode : qso.loggedMode) + " worked " + qso.call +
+           ", sent " + shown(qso.exchSent) + ", received " + shown(qso.exchRcvd);
 }
 
 std::string Evidence(const CheckResults& results, std::uint32_t log, std::uint32_t qso) {

@@ -56,6 +56,27 @@ std::vector<std::string> ListFiles(const std::vector<std::string>& inputs,
     return files;
 }
 
+// The CATEGORY- lines of a Cabrillo header, upper-cased, each once.
+std::vector<std::pair<std::string, std::string>> CategoryLines(std::string_view bytes) {
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const std::string_view raw : Lines(WithoutByteOrderMark(bytes))) {
+        const std::string line = Upper(Trim(raw));
+        if (line.rfind("QSO:", 0) == 0) {
+            break;
+        }
+        const std::size_t colon = line.find(':');
+        if (line.rfind("CATEGORY-", 0) != 0 || colon == std::string::npos) {
+            continue;
+        }
+        std::string key = Trim(line.substr(9, colon - 9));
+        std::string value = Printable(Trim(line.substr(colon + 1)));
+        if (!key.empty() && !value.empty() && value.size() <= 40 && found.size() < 12) {
+            found.emplace_back(std::move(key), std::move(value));
+        }
+    }
+    return found;
+}
+
 // The words of a line that could be a call, for an unreadable line's partner.
 std::vector<std::string> CallsOnLine(std::string_view bytes, std::size_t lineNumber,
                                      const std::string& recordCall) {
@@ -144,6 +165,9 @@ bool ReadStationLog(const std::string& file, bool callFromName, StationLog* log,
     }
     log->file = file;
     log->qsos = std::move(read.qsos);
+    if (read.format == LogFormat::Cabrillo) {
+        log->categories = CategoryLines(bytes);
+    }
     return true;
 }
 

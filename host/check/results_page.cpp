@@ -17,7 +17,8 @@ constexpr const char* kStyle =
     "th{background:#fffac6}td.t,th.t{text-align:left}"
     "tr:nth-child(even) td{background:#f7f7f7}"
     "section{margin-top:1.2em}h3{margin-bottom:0.2em}"
-    "dt{font-weight:bold;font-family:monospace}pre{margin:0.3em 0}";
+    "dt{font-weight:bold;font-family:monospace}pre{margin:0.3em 0;white-space:pre-wrap}"
+    "table{display:block;overflow-x:auto;max-width:100%}";
 
 struct Legend {
     QsoStatus status;
@@ -73,8 +74,13 @@ std::string RulesSection(const CheckResults& results) {
         "BUSTED_CALL, BUSTED_EXCHANGE and OUT_OF_PERIOD QSOs (UNIQUE and NO_LOG count). Both "
         "are computed by the plug-in, which then applies its own rules (duplicates, band, "
         "mode, exchange)</li>";
-    html += "<li>Plug-in: " + EscapeHtml(results.pluginPath) +
-            "; country file: " + EscapeHtml(results.ctyPath) + "</li></ul><dl>";
+    html += "<li>Plug-in: " + EscapeHtml(results.pluginText) +
+            "; country file: " + EscapeHtml(results.ctyText) + "</li>";
+    html +=
+        "<li>Places: by final score, overall and within each entrant kind (YO or DX, by the "
+        "country file) and category (the Cabrillo header's CATEGORY- lines; \"not stated\" for "
+        "ADIF logs and headers without them); equal scores share a place (\"3=\"); checklogs "
+        "are checked and used as evidence but not ranked</li></ul><dl>";
     for (const Legend& legend : kLegend) {
         html += "<dt>" + std::string(StatusName(legend.status)) + "</dt><dd>" + legend.meaning +
                 "</dd>";
@@ -84,26 +90,34 @@ std::string RulesSection(const CheckResults& results) {
 
 std::string ResultsTable(const CheckResults& results) {
     std::string html =
-        "<h2>Results</h2><table><tr><th>#</th><th class=t>Call</th><th>Claimed QSOs</th>"
-        "<th>Claimed score</th><th>Final QSOs</th><th>Final score</th><th>NIL</th>"
+        "<h2>Results</h2><table><tr><th>Place</th><th class=t>Call</th><th class=t>Category</th>"
+        "<th>In category</th><th>Claimed QSOs</th><th>Claimed score</th><th>Final QSOs</th>"
+        "<th>Points</th><th>DXCC</th><th>Counties</th><th>Final score</th><th>NIL</th>"
         "<th>Busted call</th><th>Busted exchange</th><th>Unique</th><th>No log</th>"
-        "<th>Out of period</th><th>Clock offset (min)</th></tr>";
-    int rank = 0;
+        "<th>Out of period</th><th>Unreadable</th><th>Clock offset (min)</th>"
+        "<th class=t>Why</th></tr>";
     for (const StationResult& station : results.stations) {
         const auto count = [&](QsoStatus status) {
             return Cell(std::to_string(station.counts[static_cast<std::size_t>(status)]));
         };
-        html += "<tr>" + Cell(std::to_string(++rank)) +
-                Cell("<a href=\"#" + Anchor(station) + "\">" +
-                         EscapeHtml(results.logs[station.log].call) + "</a>",
+        const StationLog& log = results.logs[station.log];
+        html += "<tr>" + Cell(station.checklog ? "checklog" : station.place) +
+                Cell("<a href=\"" + EscapeHtml(StationPageName(station)) + "\">" +
+                         EscapeHtml(log.call) + "</a>",
                      true) +
-                Cell(std::to_string(station.claimedQsos)) +
+                Cell(EscapeHtml(station.kind + " " + station.category), true) +
+                Cell(station.categoryPlace) + Cell(std::to_string(station.claimedQsos)) +
                 Cell(std::to_string(station.claimedScore)) +
                 Cell(std::to_string(station.finalQsos)) +
+                Cell(std::to_string(station.finalFigures.points)) +
+                Cell(std::to_string(station.finalFigures.dxcc)) +
+                Cell(std::to_string(station.finalFigures.counties)) +
                 Cell("<b>" + std::to_string(station.finalScore) + "</b>") + count(QsoStatus::Nil) +
                 count(QsoStatus::BustedCall) + count(QsoStatus::BustedExchange) +
                 count(QsoStatus::Unique) + count(QsoStatus::NoLog) + count(QsoStatus::OutOfPeriod) +
-                Cell(std::to_string(results.findings[station.log].clockOffsetMinutes)) + "</tr>";
+                Cell(std::to_string(log.unreadable.size())) +
+                Cell(EscapeHtml(results.findings[station.log].clock.Describe())) +
+                Cell(EscapeHtml(station.reason), true) + "</tr>";
     }
     return html + "</table>";
 }
@@ -111,12 +125,14 @@ std::string ResultsTable(const CheckResults& results) {
 std::string StationSection(const CheckResults& results, const StationResult& station) {
     const StationLog& log = results.logs[station.log];
     const StationFindings& findings = results.findings[station.log];
-    std::string html =
-        "<section id=\"" + Anchor(station) + "\"><h3>" + EscapeHtml(log.call) + "</h3><p>" +
-        EscapeHtml(log.file) + "; clock " + EscapeHtml(findings.clock.Describe()) + "; claimed " +
-        std::to_string(station.claimedScore) + ", final <b>" + std::to_string(station.finalScore) +
-        "</b>; <a href=\"" + EscapeHtml(station.reportName) + "\">" +
-        EscapeHtml(station.reportName) + "</a></p>";
+    std::string html = "<section id=\"" + Anchor(station) + "\"><h3>" + EscapeHtml(log.call) +
+                       "</h3><p>" + EscapeHtml(PublicFileName(results, log.file)) + "; " +
+                       EscapeHtml(station.kind + " " + station.category) + "; clock " +
+                       EscapeHtml(findings.clock.Describe()) + "; claimed " +
+                       std::to_string(station.claimedScore) + ", final <b>" +
+                       std::to_string(station.finalScore) + "</b>; <a href=\"" +
+                       EscapeHtml(station.reportName) + "\">" + EscapeHtml(station.reportName) +
+                       "</a></p>";
     if (!station.scoringError.empty()) {
         html += "<p>Not scored: " + EscapeHtml(station.scoringError) + "</p>";
     }
@@ -129,13 +145,14 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
         const LogQso& qso = log.qsos[i];
         rows += "<tr>" + Cell(std::to_string(qso.recordNumber)) +
                 Cell(FormatUtcMinute(qso.days), true) + Cell(EscapeHtml(qso.call), true) +
+                Cell(EscapeHtml(qso.loggedMode.empty() ? qso.mode : qso.loggedMode), true) +
                 Cell(StatusName(finding.status), true) + Cell(EscapeHtml(finding.detail), true) +
                 Cell(EscapeHtml(Evidence(results, station.log, i)), true) + "</tr>";
     }
     for (const UnreadableLine& line : log.unreadable) {
         rows += "<tr>" + Cell(std::to_string(line.line)) + Cell("", true) + Cell("", true) +
-                Cell(StatusName(QsoStatus::Unreadable), true) +
-                Cell(EscapeHtml(line.reason), true) + Cell("", true) + "</tr>";
+                Cell("", true) + Cell(StatusName(QsoStatus::Unreadable), true) +
+                Cell(EscapeHtml(PublicText(results, line.reason)), true) + Cell("", true) + "</tr>";
     }
     for (const std::string& slip : findings.slips) {
         html += "<p>Sender's slip: " + EscapeHtml(slip) + "</p>";
@@ -143,6 +160,7 @@ std::string StationSection(const CheckResults& results, const StationResult& sta
     if (!rows.empty()) {
         html +=
             "<table><tr><th>Line</th><th class=t>Time</th><th class=t>Worked</th>"
+            "<th class=t>Mode</th>"
             "<th class=t>Status</th><th class=t>Detail</th><th class=t>Evidence</th></tr>" +
             rows + "</table>";
     }
@@ -194,16 +212,32 @@ std::string HolesAndRulings(const CheckResults& results) {
 
 }  // namespace
 
+std::string PageHead(const std::string& title) {
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"><title>" +
+           EscapeHtml(title) + "</title><style>" + std::string(kStyle) +
+           "</style></head><body><h1>" + EscapeHtml(title) + "</h1>";
+}
+
+std::string BuildStationPage(const CheckResults& results, const StationResult& station) {
+    return PageHead("Sarnet Contest cross-check: " + results.logs[station.log].call) +
+           "<p><a href=\"index.html\">All results</a></p>" + StationSection(results, station) +
+           "<h2>Report</h2><pre>" + EscapeHtml(BuildStationReport(results, station)) +
+           "</pre></body></html>\n";
+}
+
+std::string StationPageName(const StationResult& station) {
+    std::string name = station.reportName;
+    return name.substr(0, name.size() - 4) + ".html";
+}
+
 std::string BuildResultsPage(const CheckResults& results) {
-    std::string html =
-        "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
-        "<title>Sarnet Contest cross-check</title><style>" +
-        std::string(kStyle) + "</style></head><body><h1>Sarnet Contest cross-check</h1>";
+    std::string html = PageHead("Sarnet Contest cross-check");
     html += RulesSection(results);
     if (!results.errors.empty()) {
         html += "<h2>Logs left out</h2><ul>";
         for (const std::string& error : results.errors) {
-            html += "<li>" + EscapeHtml(error) + "</li>";
+            html += "<li>" + EscapeHtml(PublicText(results, error)) + "</li>";
         }
         html += "</ul>";
     }

@@ -1,6 +1,7 @@
 // index.html: the results table, each station's details, and the rules and options the
-// check applied. One self-contained page, no script, no outside reference but the stations'
-// report files beside it.
+// check applied; a page per station. Self-contained pages, no script, no outside reference but
+// the stations' files beside them, and nothing of the organizer's machine (file names are
+// relative to the log folder, the plug-in and country file named with their dates).
 #pragma once
 
 #include <string>
@@ -9,3 +10,7 @@
 #include "host/check/check_results.h"
 
 std::string BuildResultsPage(const CheckResults& results);
+
+// <call>.html: the station's findings and its report, linked from the results table.
+std::string BuildStationPage(const CheckResults& results, const StationResult& station);
+std::string StationPageName(const StationResult& station);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/common/log_qso.h"
@@ -23,4 +24,6 @@ struct StationLog {
     std::vector<LogQso> qsos;
     std::vector<UnreadableLine> unreadable;
     std::vector<std::string> notes;  // what the tidying changed that a reader would not expect
+    // The Cabrillo header's CATEGORY- lines: ("OPERATOR", "SINGLE-OP"), ...; none for ADIF.
+    std::vector<std::pair<std::string, std::string>> categories;
 };

@@ -53,7 +53,12 @@ std::string DescribeClockOffset(int minutes) {
 std::string BuildStationReport(const CheckResults& results, const StationResult& station) {
     const StationLog& log = results.logs[station.log];
     const StationFindings& findings = results.findings[station.log];
-    std::string text = "Sarnet Contest cross-check: " + log.call + " (" + log.file + ")\n\n";
+    std::string text = "Sarnet Contest cross-check: " + log.call + " (" +
+                       PublicFileName(results, log.file) + ")\n\n";
+    text += "Category: " + station.kind + " " + station.category;
+    text += station.checklog ? " (checklog: checked, not ranked)\n"
+                             : ", place " + station.place + " overall, " + station.categoryPlace +
+                                   " in the category\n";
     text += "Clock: " + DescribeClockOffset(findings.clockOffsetMinutes);
     if (findings.clock.segments.size() > 1 ||
         (!findings.clock.segments.empty() && findings.clock.segments.front().slope != 0.0)) {
@@ -64,15 +69,21 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
                 std::to_string(findings.clockOffsetMinutes) +
                 "); every time of this log was corrected before matching";
     }
-    text += "\nClaimed: " + std::to_string(station.claimedQsos) + " QSOs, score " +
-            std::to_string(station.claimedScore) + "\n";
-    text += "Final:   " + std::to_string(station.finalQsos) + " QSOs, score " +
-            std::to_string(station.finalScore) + "\n";
+    const auto figures = [](const SummaryRow& row, int score) {
+        return std::to_string(row.qsos) + " QSOs, " + std::to_string(row.points) + " points, " +
+               std::to_string(row.dxcc) + " DXCC, " + std::to_string(row.counties) +
+               " counties: score " + std::to_string(score) + "\n";
+    };
+    text += "\nClaimed: " + figures(station.claimedFigures, station.claimedScore);
+    text += "Final:   " + figures(station.finalFigures, station.finalScore);
+    if (!station.reason.empty()) {
+        text += "Why: " + station.reason + "\n";
+    }
     if (!station.scoringError.empty()) {
         text += "Not scored: " + station.scoringError + "\n";
     }
     for (const std::string& note : log.notes) {
-        text += "Note: " + note + "\n";
+        text += "Note: " + PublicText(results, note) + "\n";
     }
 
     std::string removed;
@@ -109,7 +120,7 @@ std::string BuildStationReport(const CheckResults& results, const StationResult&
         text += "\nLines that cannot be read (" + std::to_string(log.unreadable.size()) +
                 "), each UNREADABLE:\n";
         for (const UnreadableLine& line : log.unreadable) {
-            text += "  " + line.reason + "\n";
+            text += "  " + PublicText(results, line.reason) + "\n";
         }
     }
     if (!rulings.empty()) {
