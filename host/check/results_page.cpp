@@ -33,13 +33,15 @@ constexpr Legend kLegend[] = {
      "matched, but the exchange received differs from the one the other station sent "
      "(serial as a number, county or prefix ignoring case)"},
     {QsoStatus::BustedCall,
-     "the call was miscopied: a station one character (or a portable part) away logged this "
-     "QSO at that time on that band; that station's QSO stands"},
+     "the call was miscopied (one character changed, added or dropped, two swapped, a portable "
+     "part, the exchange typed as the call, a busted call of a station many logs hold, or a first "
+     "attempt entered again); the station that copied right keeps its QSO"},
     {QsoStatus::Nil,
      "not in log: the worked station sent a log and nothing in it explains this QSO"},
     {QsoStatus::Unique, "the worked station sent no log and no other log has the call (kept)"},
     {QsoStatus::NoLog, "the worked station sent no log, but other logs have the call (kept)"},
     {QsoStatus::OutOfPeriod, "the corrected time lies outside the contest period"},
+    {QsoStatus::Unreadable, "the line cannot be read; the rest of the log is checked"},
 };
 
 std::string Cell(const std::string& text, bool left = false) {
@@ -66,9 +68,9 @@ std::string RulesSection(const CheckResults& results) {
     html += "<li>Matching window: " + std::to_string(results.settings.windowMinutes) +
             " minutes between the two logged times of one QSO, after clock correction</li>";
     html +=
-        "<li>Clock correction: each log's offset is the most frequent time difference to its "
-        "partners' logs over the QSOs both logged once, found again until stable; offsets under "
-        "2 minutes are taken as rounding</li>";
+        "<li>Clock correction: each log's clock (a constant offset, a jump or a steady drift) is "
+        "the model most of the QSOs it shares with other logs agree with, found again until "
+        "stable; offsets under 2 minutes are taken as rounding</li>";
     html +=
         "<li>Claimed score: the whole log as submitted; final score: the log without its NIL, "
         "BUSTED_CALL, BUSTED_EXCHANGE and OUT_OF_PERIOD QSOs (UNIQUE and NO_LOG count). Both "
@@ -88,13 +90,19 @@ std::string RulesSection(const CheckResults& results) {
     return html + "</dl>";
 }
 
+// The clock without its support, for the table.
+std::string ShortClock(const ClockModel& clock) {
+    const std::string text = clock.Describe();
+    return text.substr(0, text.find(" ("));
+}
+
 std::string ResultsTable(const CheckResults& results) {
     std::string html =
         "<h2>Results</h2><table><tr><th>Place</th><th class=t>Call</th><th class=t>Category</th>"
         "<th>In category</th><th>Claimed QSOs</th><th>Claimed score</th><th>Final QSOs</th>"
         "<th>Points</th><th>DXCC</th><th>Counties</th><th>Final score</th><th>NIL</th>"
         "<th>Busted call</th><th>Busted exchange</th><th>Unique</th><th>No log</th>"
-        "<th>Out of period</th><th>Unreadable</th><th>Clock offset (min)</th>"
+        "<th>Out of period</th><th>Unreadable</th><th class=t>Clock</th>"
         "<th class=t>Why</th></tr>";
     for (const StationResult& station : results.stations) {
         const auto count = [&](QsoStatus status) {
@@ -116,7 +124,7 @@ std::string ResultsTable(const CheckResults& results) {
                 count(QsoStatus::BustedCall) + count(QsoStatus::BustedExchange) +
                 count(QsoStatus::Unique) + count(QsoStatus::NoLog) + count(QsoStatus::OutOfPeriod) +
                 Cell(std::to_string(log.unreadable.size())) +
-                Cell(EscapeHtml(results.findings[station.log].clock.Describe())) +
+                Cell(EscapeHtml(ShortClock(results.findings[station.log].clock)), true) +
                 Cell(EscapeHtml(station.reason), true) + "</tr>";
     }
     return html + "</table>";
@@ -212,6 +220,25 @@ std::string HolesAndRulings(const CheckResults& results) {
 
 }  // namespace
 
+// Escaped line by line, the line ends kept and tabs made blanks, for a <pre>.
+std::string EscapeLines(const std::string& text) {
+    std::string html;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(start, end - start);
+        for (char& c : line) {
+            c = c == '\t' ? ' ' : c;
+        }
+        html += EscapeHtml(line) + (end < text.size() ? "\n" : "");
+        start = end + 1;
+    }
+    return html;
+}
+
 std::string PageHead(const std::string& title) {
     return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"><title>" +
@@ -222,8 +249,8 @@ std::string PageHead(const std::string& title) {
 std::string BuildStationPage(const CheckResults& results, const StationResult& station) {
     return PageHead("Sarnet Contest cross-check: " + results.logs[station.log].call) +
            "<p><a href=\"index.html\">All results</a></p>" + StationSection(results, station) +
-           "<h2>Report</h2><pre>" + EscapeHtml(BuildStationReport(results, station)) +
-           "</pre></body></html>\n";
+           "<h2>Report</h2><pre>" + EscapeLines(BuildStationReport(results, station)) +
+           "</pre>\n</body></html>\n";
 }
 
 std::string StationPageName(const StationResult& station) {
@@ -232,8 +259,9 @@ std::string StationPageName(const StationResult& station) {
 }
 
 std::string BuildResultsPage(const CheckResults& results) {
+    // The results first: what a participant opens the page for.
     std::string html = PageHead("Sarnet Contest cross-check");
-    html += RulesSection(results);
+    html += ResultsTable(results);
     if (!results.errors.empty()) {
         html += "<h2>Logs left out</h2><ul>";
         for (const std::string& error : results.errors) {
@@ -241,11 +269,11 @@ std::string BuildResultsPage(const CheckResults& results) {
         }
         html += "</ul>";
     }
-    html += ResultsTable(results);
     html += HolesAndRulings(results);
+    html += RulesSection(results);
     html += "<h2>Stations</h2>";
     for (const StationResult& station : results.stations) {
         html += StationSection(results, station);
     }
-    return html + "</body></html>\n";
+    return html + "\n</body></html>\n";
 }
