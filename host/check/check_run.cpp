@@ -125,6 +125,44 @@ bool WriteResults(const fs::path& outDir, const CheckResults& results, std::ostr
     return ok;
 }
 
+// Why the results folder cannot be replaced by this run's: it holds or is a folder of logs or
+// a log named on the command line, or it holds files that are no earlier run's results (an
+// earlier run's folder holds results.csv and findings.csv beside the reports and pages).
+// Empty when it can.
+std::string RefusedResultsFolder(const fs::path& outDir, const std::vector<std::string>& inputs) {
+    std::error_code error;
+    const fs::path out = fs::weakly_canonical(outDir, error);
+    for (const std::string& input : inputs) {
+        const fs::path path = fs::weakly_canonical(AbsolutePath(input), error);
+        const auto [outEnd, pathEnd] =
+            std::mismatch(out.begin(), out.end(), path.begin(), path.end());
+        if (outEnd == out.end()) {
+            return "the results folder " + outDir.string() + " holds the logs " + input +
+                   ", and a run replaces the results folder as a whole: name another --out";
+        }
+    }
+    if (!fs::is_directory(outDir, error) || fs::is_empty(outDir, error)) {
+        return {};
+    }
+    if (fs::exists(outDir / "results.csv", error) && fs::exists(outDir / "findings.csv", error)) {
+        for (fs::directory_iterator it(outDir, error), end; !error && it != end;
+             it.increment(error)) {
+            const std::string extension = it->path().extension().string();
+            if (!it->is_regular_file(error) ||
+                (extension != ".csv" && extension != ".txt" && extension != ".html")) {
+                return "the results folder " + outDir.string() + " holds " +
+                       it->path().filename().string() +
+                       ", which is no result of an earlier run, and a run replaces the results "
+                       "folder as a whole: name another --out";
+            }
+        }
+        return {};
+    }
+    return "the results folder " + outDir.string() +
+           " is neither empty nor the results of an earlier run (results.csv, findings.csv), and a "
+           "run replaces the results folder as a whole: name another --out";
+}
+
 // A folder beside the results folder for this run's files: "<name>.new-<number>".
 fs::path StagingFolder(const fs::path& outDir, const char* what) {
     std::random_device random;
@@ -195,6 +233,12 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     std::error_code fsError;
     if (fs::exists(outDir, fsError) && !fs::is_directory(outDir, fsError)) {
         return fail("the results folder " + outDir.string() + " is a file");
+    }
+    // The results folder is replaced as a whole: it may only be a new or empty folder or the
+    // results of an earlier run, and never hold the logs.
+    if (const std::string refusal = RefusedResultsFolder(outDir, options.inputs);
+        !refusal.empty()) {
+        return fail(refusal);
     }
     // This run writes into a fresh folder beside the results folder (on the same disk, so it
     // can take its place at once).

@@ -135,7 +135,25 @@ TEST_F(CheckRunTest, ResultsAnOrganizerCanPublish) {
     options.outDir = (m_folder / "out").string();
     options.pluginPath = STATS_PLUGIN_PATH;
     options.ctyPath = (m_folder / "cty.dat").string();
+    // The results folder is replaced as a whole: never when it holds the logs or files that
+    // are no earlier run's results.
+    options.outDir = (m_folder / "logs").string();
+    EXPECT_EQ(Run(options), kExitCannotRun);
+    options.outDir = m_folder.string();
+    EXPECT_EQ(Run(options), kExitCannotRun);
+    fs::create_directories(m_folder / "contest");
+    Write(m_folder / "contest" / "rules.pdf", "the organizer's own file");
+    options.outDir = (m_folder / "contest").string();
+    EXPECT_EQ(Run(options), kExitCannotRun);
+    EXPECT_TRUE(fs::exists(m_folder / "contest" / "rules.pdf"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "logs"), fs::directory_iterator()),
+              5);
+    fs::remove_all(m_folder / "contest");
+
+    options.outDir = (m_folder / "out").string();
     fs::create_directories(m_folder / "out");
+    Write(m_folder / "out" / "results.csv", "call\n");
+    Write(m_folder / "out" / "findings.csv", "log\n");
     Write(m_folder / "out" / "OLD1AA.txt", "a report of an earlier run");
     ASSERT_EQ(Run(options), kExitChecked);
 

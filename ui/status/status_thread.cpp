@@ -66,8 +66,9 @@
 namespace {
 
 constexpr DWORD kStopTimeoutMs = 5000;
-// How long an ended thread may take to be gone.
-constexpr DWORD kEndedThreadMs = 2000;
+// How long an ended thread may take to be gone: the last part of the stop's time, so that a
+// stop that ends in the kill still holds the host no longer than kStopTimeoutMs in all.
+constexpr DWORD kEndedThreadMs = 1000;
 
 std::atomic<HWND> g_statusHwnd{nullptr};
 std::atomic<bool> g_stopRequested{false};
@@ -302,15 +303,17 @@ bool StopThread(bool moduleUnloading) {
         return true;
     }
     {
+        // Before the stop shows: a thread that sees it must already know an unload is on.
         const HandOverScope lock;
+        g_moduleUnloading = moduleUnloading;
         g_restartWanted = false;
         g_stopRequested = true;
     }
-    g_moduleUnloading = moduleUnloading;
-    // One deadline for the whole stop. All windows are asked to close at once, with no
-    // completion routine: the thread letting go is what is waited for. A window still on its
-    // way up closes itself when it sees the stop (StatusWindowCreated).
-    const Deadline deadline(kStopTimeoutMs);
+    // One deadline for the whole stop, less the time the kill may take. All windows are asked
+    // to close at once, with no completion routine: the thread letting go is what is waited
+    // for. A window still on its way up closes itself when it sees the stop
+    // (StatusWindowCreated).
+    const Deadline deadline(kStopTimeoutMs - kEndedThreadMs);
     if (g_statusWindow != nullptr) {
         WaitServingCalls([] { return g_statusHwnd != nullptr || g_threadLetGo; }, deadline);
         if (const HWND window = g_statusHwnd) {
